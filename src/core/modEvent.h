@@ -12,7 +12,16 @@ enum : vb::Integer {
     kInputCancel = 3,
 };
 
-extern vb::Long gintGameState;    // 0 to 14
+// The game state, 0 to 14. Every change is written to the trace as "state OLD NEW".
+class GameStateVar {
+public:
+    GameStateVar& operator=(vb::Long v);
+    operator vb::Long() const { return value_; }
+
+private:
+    vb::Long value_ = 0;
+};
+extern GameStateVar gintGameState;
 extern vb::Long gintReturnState;  // state to go back to when a sub-screen closes
 extern vb::Integer gintEncounterNo;
 extern vb::Long glngClickAck;     // 10000 after a click or Enter
