@@ -100,6 +100,11 @@ public:
     // Shows (or replaces) the one window; its drawing surface has the given size.
     virtual void OpenWindow(const WindowSpec& spec) = 0;
     virtual void SetCaption(const std::string& caption) = 0;
+    virtual std::string GetCaption() = 0;
+    // The window's drawing area in pixels (its size in window mode; full-screen keeps it for the
+    // way back).
+    virtual void SetWindowSize(int width, int height) = 0;
+    virtual void GetWindowSize(int& width, int& height) = 0;
     // Makes the surface visible in the window (scaled to the window, letterboxed).
     virtual void Present(const Surface& surface) = 0;
     // Full-screen on or off for the current window; false when it could not be done.
@@ -128,9 +133,16 @@ public:
     virtual bool JoyGetPos(int id, JoyPos& out) = 0;
     virtual bool JoyGetCaps(int id, JoyCaps& out) = 0;
 
-    // Opens an address (a web page or a local file) in the user's browser.
+    // Opens an address (a web page or a local file) in the user's browser without waiting for it;
+    // false when no browser could be started.
     virtual bool OpenUrl(const std::string& url) = 0;
+
+    // Saves the picture presented last as a PNG file; false when it cannot be written.
+    virtual bool SaveScreenshot(const std::string& nativePath) = 0;
 };
+
+// Writes a surface as a PNG file (alpha dropped); false when it cannot be written.
+bool Surface_WritePng(const Surface& surface, const std::string& nativePath);
 
 // The host of this run. Set once by main() or by a test fixture.
 Host& Host_Get();

@@ -1,5 +1,8 @@
 #include "platform/scripted_host.h"
 
+#include <SDL.h>
+#include <SDL_image.h>
+
 #include <algorithm>
 #include <limits>
 
@@ -22,12 +25,28 @@ void ScriptedHost::Queue(const InputEvent& e, std::uint32_t at) {
 
 void ScriptedHost::SetJoystick(int count, const JoyPos& pos, const JoyCaps& caps) {
     joyCount_ = count;
+    joyFirst_ = 0;
+    joyCapsOk_ = true;
     joyPos_ = pos;
     joyCaps_ = caps;
 }
 
+void ScriptedHost::SetJoystickSlots(int numDevs, int firstAnswering, bool capsReadable) {
+    joyCount_ = numDevs;
+    joyFirst_ = firstAnswering;
+    joyCapsOk_ = capsReadable;
+}
+
 void ScriptedHost::FinishMusic() {
     if (music_ == MusicMode::Playing) music_ = MusicMode::Stopped;
+}
+
+void ScriptedHost::PauseMusic() {
+    if (music_ == MusicMode::Playing) music_ = MusicMode::Paused;
+}
+
+void ScriptedHost::ResumeMusic() {
+    if (music_ == MusicMode::Paused) music_ = MusicMode::Playing;
 }
 
 bool ScriptedHost::PollEvent(InputEvent& out) {
@@ -64,11 +83,24 @@ void ScriptedHost::Sleep(std::uint32_t ms) { now_ += ms; }
 void ScriptedHost::OpenWindow(const WindowSpec& spec) {
     caption_ = spec.caption;
     fullscreen_ = spec.fullscreen;
+    width_ = spec.width;
+    height_ = spec.height;
     log_.push_back("window " + spec.caption + " " + std::to_string(spec.width) + "x" +
                    std::to_string(spec.height));
 }
 
 void ScriptedHost::SetCaption(const std::string& caption) { caption_ = caption; }
+
+void ScriptedHost::SetWindowSize(int width, int height) {
+    width_ = width;
+    height_ = height;
+    log_.push_back("size " + std::to_string(width) + "x" + std::to_string(height));
+}
+
+void ScriptedHost::GetWindowSize(int& width, int& height) {
+    width = width_;
+    height = height_;
+}
 
 void ScriptedHost::Present(const Surface& surface) {
     presented_ = surface;
@@ -76,12 +108,13 @@ void ScriptedHost::Present(const Surface& surface) {
 }
 
 bool ScriptedHost::SetFullscreen(bool on) {
-    fullscreen_ = on;
     log_.push_back(std::string("fullscreen ") + (on ? "1" : "0"));
+    if (refuseFullscreen_) return false;
+    fullscreen_ = on;
     return true;
 }
 
-std::vector<DisplayMode> ScriptedHost::DisplayModes() { return {{640, 480, 32}}; }
+std::vector<DisplayMode> ScriptedHost::DisplayModes() { return modes_; }
 
 void ScriptedHost::MinimizeWindow() { log_.push_back("minimize"); }
 
@@ -124,13 +157,13 @@ void ScriptedHost::MusicClose() {
 void ScriptedHost::SoundPlay(const std::string& nativePath) { log_.push_back("sound " + nativePath); }
 
 bool ScriptedHost::JoyGetPos(int id, JoyPos& out) {
-    if (id < 0 || id >= joyCount_) return false;
+    if (id < joyFirst_ || id >= joyCount_) return false;
     out = joyPos_;
     return true;
 }
 
 bool ScriptedHost::JoyGetCaps(int id, JoyCaps& out) {
-    if (id < 0 || id >= joyCount_) return false;
+    if (!joyCapsOk_ || id < joyFirst_ || id >= joyCount_) return false;
     out = joyCaps_;
     return true;
 }
@@ -138,6 +171,24 @@ bool ScriptedHost::JoyGetCaps(int id, JoyCaps& out) {
 bool ScriptedHost::OpenUrl(const std::string& url) {
     log_.push_back("url " + url);
     return true;
+}
+
+bool ScriptedHost::SaveScreenshot(const std::string& nativePath) {
+    log_.push_back("screenshot " + nativePath);
+    return Surface_WritePng(presented_, nativePath);
+}
+
+bool Surface_WritePng(const Surface& surface, const std::string& nativePath) {
+    if (surface.Empty()) return false;
+    // 0x00BBGGRR words are R, G, B, X bytes in memory on this little-endian layout; SDL's XBGR8888
+    // names the same packed word, so the pixels go over without conversion.
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<Colour*>(surface.Pixels().data()), surface.Width(), surface.Height(), 32,
+        surface.Width() * 4, SDL_PIXELFORMAT_XBGR8888);
+    if (s == nullptr) return false;
+    const bool ok = IMG_SavePNG(s, nativePath.c_str()) == 0;
+    SDL_FreeSurface(s);
+    return ok;
 }
 
 }  // namespace platform

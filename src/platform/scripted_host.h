@@ -42,21 +42,36 @@ public:
     void QueueAnswer(MsgAnswer a) { answers_.push_back(a); }
     void SetIdleHook(IdleHook hook) { idle_ = std::move(hook); }
     void SetNow(std::uint32_t t) { now_ = t; }
-    // Controller as seen from now on (none when count is 0).
+    // Controller as seen from now on (none when count is 0): count devices, all answering.
     void SetJoystick(int count, const JoyPos& pos, const JoyCaps& caps = {});
+    // A driver with numDevs slots where only the slots from firstAnswering on answer position reads
+    // (none when firstAnswering >= numDevs); capsReadable false makes capability reads fail.
+    void SetJoystickSlots(int numDevs, int firstAnswering, bool capsReadable = true);
     // Makes the playing piece end (as if it ran out); the loop check then sees "stopped".
     void FinishMusic();
+    // Pauses / resumes the playing piece (the loop check then sees "paused").
+    void PauseMusic();
+    void ResumeMusic();
+    // The display modes reported from now on (default: one 640 x 480 x 32 mode).
+    void SetDisplayModes(std::vector<DisplayMode> modes) { modes_ = std::move(modes); }
+    // Makes the following SetFullscreen calls fail (the platform refuses).
+    void RefuseFullscreen(bool refuse) { refuseFullscreen_ = refuse; }
+    // Whether the game window counts as the active one (default true).
+    void SetWindowActive(bool active) { active_ = active; }
     bool PendingInput() const { return !queue_.empty(); }
 
     // --- observations ---
     const std::vector<MessageRecord>& Messages() const { return messages_; }
     // Audio and window commands in order: "music-open PATH", "music-play", "music-stop",
-    // "music-close", "sound PATH", "window CAPTION WxH", "fullscreen 1", "url URL".
+    // "music-close", "sound PATH", "window CAPTION WxH", "size WxH", "fullscreen 1" (or 0, also
+    // when refused), "minimize", "url URL", "screenshot PATH".
     const std::vector<std::string>& Log() const { return log_; }
     const Surface& LastPresented() const { return presented_; }
     int PresentCount() const { return presents_; }
     const std::string& Caption() const { return caption_; }
     bool Fullscreen() const { return fullscreen_; }
+    int WindowWidth() const { return width_; }
+    int WindowHeight() const { return height_; }
 
     // --- Host ---
     std::uint32_t Ticks() override { return now_; }
@@ -65,11 +80,14 @@ public:
     void Sleep(std::uint32_t ms) override;
     void OpenWindow(const WindowSpec& spec) override;
     void SetCaption(const std::string& caption) override;
+    std::string GetCaption() override { return caption_; }
+    void SetWindowSize(int width, int height) override;
+    void GetWindowSize(int& width, int& height) override;
     void Present(const Surface& surface) override;
     bool SetFullscreen(bool on) override;
     std::vector<DisplayMode> DisplayModes() override;
     void MinimizeWindow() override;
-    bool WindowIsActive() override { return true; }
+    bool WindowIsActive() override { return active_; }
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override;
     bool MusicOpen(const std::string& nativePath) override;
@@ -82,6 +100,7 @@ public:
     bool JoyGetPos(int id, JoyPos& out) override;
     bool JoyGetCaps(int id, JoyCaps& out) override;
     bool OpenUrl(const std::string& url) override;
+    bool SaveScreenshot(const std::string& nativePath) override;
 
 private:
     struct Timed {
@@ -101,9 +120,16 @@ private:
     Surface presented_;
     int presents_ = 0;
     std::string caption_;
+    int width_ = 0;
+    int height_ = 0;
     bool fullscreen_ = false;
+    bool refuseFullscreen_ = false;
+    bool active_ = true;
+    std::vector<DisplayMode> modes_{{640, 480, 32}};
     MusicMode music_ = MusicMode::NotOpen;
     int joyCount_ = 0;
+    int joyFirst_ = 0;
+    bool joyCapsOk_ = true;
     JoyPos joyPos_;
     JoyCaps joyCaps_;
 };
