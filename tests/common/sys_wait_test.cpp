@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "common/C_modSystem.h"
+#include "platform/instance_lock.h"
+#include "platform/pump.h"
+#include "support/test_support.h"
+
+namespace {
+
+using platform::EventType;
+using platform::InputEvent;
+
+// Records what reaches the window, and may wait inside a handler.
+class Recorder : public platform::Window {
+public:
+    std::vector<std::string> log;
+    vb::Long nestedWait = -1;
+    void OnInput(const InputEvent& e) override {
+        log.push_back("input " + std::to_string(static_cast<int>(e.type)) + " at " +
+                      std::to_string(platform::Host_Get().Ticks()));
+        if (nestedWait >= 0) {
+            const vb::Long w = nestedWait;
+            nestedWait = -1;
+            Sys_Wait(w);
+            log.push_back("nested done at " + std::to_string(platform::Host_Get().Ticks()));
+        }
+    }
+    void OnTimer(int id) override {
+        log.push_back("timer " + std::to_string(id) + " at " + std::to_string(platform::Host_Get().Ticks()));
+    }
+};
+
+class SysWaitTest : public testing_support::HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        platform::Pump_SetWindow(&window_);
+        host().SetNow(1000);
+    }
+    Recorder window_;
+};
+
+TEST_F(SysWaitTest, LastsStrictlyLongerThanItsDuration) {
+    const struct {
+        vb::Long ms;
+        std::uint32_t end;
+    } cases[] = {{0, 1001}, {1, 1002}, {16, 1017}, {-5, 1000}, {-1, 1000}};
+    for (const auto& c : cases) {
+        host().SetNow(1000);
+        Sys_Wait(c.ms);
+        EXPECT_EQ(host().Ticks(), c.end) << c.ms;
+    }
+}
+
+TEST_F(SysWaitTest, InputDuringAWaitIsHandledBeforeItReturns) {
+    InputEvent click;
+    click.type = EventType::MouseDown;
+    host().Queue(click, 1005);
+    Sys_Wait(10);
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"input 0 at 1005"}));
+    EXPECT_EQ(host().Ticks(), 1011u);
+}
+
+TEST_F(SysWaitTest, WaitsNestAndTheOuterOneMayEndLate) {
+    InputEvent click;
+    click.type = EventType::MouseDown;
+    host().Queue(click, 1002);
+    window_.nestedWait = 50;
+    Sys_Wait(10);
+    // The inner wait runs from 1002 to 1053; the outer one then sees that its time has passed.
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"input 0 at 1002", "nested done at 1053"}));
+    EXPECT_EQ(host().Ticks(), 1053u);
+}
+
+TEST_F(SysWaitTest, TimersTickDuringWaitsAndNeverNestInThemselves) {
+    platform::Pump_SetTimer(2, 100);
+    Sys_Wait(350);
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"timer 2 at 1100", "timer 2 at 1200", "timer 2 at 1300"}));
+}
+
+TEST_F(SysWaitTest, CheckInstanceRefusesASecondCopy) {
+    ASSERT_TRUE(platform::Instance_Acquire("zove-test-instance"));
+    const pid_t child = fork();
+    if (child == 0) {
+        // A separate program asks for the same lock without waiting: it must be refused (status 1).
+        const std::string path = platform::Instance_LockPath("zove-test-instance");
+        execl("/usr/bin/flock", "flock", "-n", path.c_str(), "true", static_cast<char*>(nullptr));
+        _exit(99);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    platform::Instance_Release();
+}
+
+TEST_F(SysWaitTest, CheckInstanceShowsItsMessageAndEnds) {
+    const pid_t child = fork();
+    if (child == 0) {
+        // This child holds the lock; the parent's check then finds a running copy.
+        platform::Instance_Release();
+        if (!platform::Instance_Acquire("zove")) _exit(1);
+        sleep(5);
+        _exit(0);
+    }
+    usleep(300000);
+    bool ended = false;
+    try {
+        Sys_Check_Instance();
+    } catch (const platform::ProgramExit&) {
+        ended = true;
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(ended);
+    ASSERT_EQ(host().Messages().size(), 1u);
+    EXPECT_EQ(host().Messages()[0].text, "このソフトは二重に起動できません");
+    EXPECT_EQ(host().Messages()[0].title, "エラー処理");
+    EXPECT_EQ(host().Messages()[0].icon, platform::MsgIcon::Exclamation);
+}
+
+}  // namespace
