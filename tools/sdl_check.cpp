@@ -1,0 +1,201 @@
+// Checks the real SDL host by hand or under Xvfb (see sdl_check.sh):
+//   sdl_check window OUT.png     opens the game window, presents a test picture, moves the pointer
+//                                over it and reports the mapped positions, screenshots the screen
+//   sdl_check present N          times N presentations of a full 640 x 480 picture
+//   sdl_check music FILE.mid     plays a MIDI file, reports when the sequence ends (loop status)
+//                                and when the synthesizer falls silent
+//   sdl_check midi OUT.mid SECS  writes a MIDI file of SECS seconds of notes (for the music check)
+//   sdl_check box                shows a Yes/No message box and prints the answer
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include <SDL_mixer.h>
+
+#include "platform/sdl/midi_length.h"
+#include "platform/sdl/sdl_host.h"
+
+using platform::Surface;
+
+namespace {
+
+Surface TestPicture() {
+    Surface s(640, 480, 0xFFFFFF);
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            platform::Colour c = 0xFFFFFF;
+            if (x < 320 && y < 240) c = platform::Rgb(255, 0, 0);
+            else if (x >= 320 && y < 240) c = platform::Rgb(0, 255, 0);
+            else if (x < 320) c = platform::Rgb(0, 0, 255);
+            if (x % 32 == 0 || y % 24 == 0) c = 0x000000;  // the tile grid
+            if (x < 8 && y < 8 && (x + y) % 2 == 0) c = 0xFFFFFF;  // single pixels: must stay sharp
+            s.At(x, y) = c;
+        }
+    }
+    return s;
+}
+
+void Pump(platform::SdlHost& host, int ms) {
+    const std::uint32_t end = host.Ticks() + static_cast<std::uint32_t>(ms);
+    platform::InputEvent e;
+    while (static_cast<std::int32_t>(end - host.Ticks()) > 0) {
+        while (host.PollEvent(e)) {
+            if (e.type == platform::EventType::MouseMove) std::printf("mouse move -> surface (%g, %g)\n", e.x, e.y);
+        }
+        host.WaitEvent(end);
+    }
+}
+
+int Window(const std::string& out) {
+    platform::SdlHost host;
+    if (!host.Init(false)) return 1;
+    host.OpenWindow({"ぞーぶのにわ", 640, 480, false});
+    host.Present(TestPicture());
+    Pump(host, 500);
+    int ww = 0, wh = 0;
+    SDL_GetWindowSize(host.NativeWindow(), &ww, &wh);
+    const platform::Viewport v = host.CurrentViewport();
+    std::printf("window %dx%d, picture at %d,%d size %dx%d\n", ww, wh, v.x, v.y, v.w, v.h);
+    // Window points that must land on known surface pixels.
+    const int points[][2] = {{0, 0}, {1, 1}, {641, 481}, {1279, 959}, {640, 480}};
+    for (const auto& p : points) {
+        std::printf("warp to window (%d, %d): ", p[0], p[1]);
+        std::fflush(stdout);
+        SDL_WarpMouseInWindow(host.NativeWindow(), p[0], p[1]);
+        Pump(host, 150);
+        std::printf("\n");
+    }
+    const std::string cmd = "import -window root " + out;
+    const int rc = std::system(cmd.c_str());
+    host.SaveScreenshot(out + ".surface.png");
+    std::printf("screenshot %s (rc %d)\n", out.c_str(), rc);
+    return rc == 0 ? 0 : 1;
+}
+
+int Present(int n) {
+    platform::SdlHost host;
+    if (!host.Init(false)) return 1;
+    host.OpenWindow({"present", 640, 480, false});
+    Surface s = TestPicture();
+    platform::InputEvent e;
+    // Shown at once: each present followed by a look for input, as a redraw between waits.
+    auto t0 = std::chrono::steady_clock::now();
+    for (int i = 0; i < n; ++i) {
+        s.At(i % 640, 100) ^= 0xFFFFFF;
+        host.Present(s);
+        host.PollEvent(e);
+    }
+    auto t1 = std::chrono::steady_clock::now();
+    // Twenty presents in a row without yielding (a menu drawing its texts), then one look for input.
+    for (int i = 0; i < n; ++i) host.Present(s);
+    host.PollEvent(e);
+    auto t2 = std::chrono::steady_clock::now();
+    const double shown = std::chrono::duration<double, std::micro>(t1 - t0).count() / n;
+    const double merged = std::chrono::duration<double, std::micro>(t2 - t1).count();
+    std::printf("video driver %s: present+show %.1f us each; %d presents in a row then one show: %.1f us in all\n",
+                SDL_GetCurrentVideoDriver(), shown, n, merged);
+    return 0;
+}
+
+int Music(const std::string& file) {
+    platform::SdlHost host;
+    if (!host.Init(false)) return 1;
+    platform::SdlAudio& a = host.Audio();
+    std::printf("audio open %d, soundfont %s\n", a.IsOpen() ? 1 : 0, a.SoundFont().c_str());
+    auto t0 = std::chrono::steady_clock::now();
+    if (!host.MusicOpen(file)) {
+        std::printf("cannot open %s\n", file.c_str());
+        return 1;
+    }
+    auto t1 = std::chrono::steady_clock::now();
+    std::printf("open took %.0f ms, sequence length %.0f ms\n",
+                std::chrono::duration<double, std::milli>(t1 - t0).count(), a.MusicLengthMs());
+    // A second open of the same kind of file (the soundfont's samples may be cached by then).
+    host.MusicClose();
+    t0 = std::chrono::steady_clock::now();
+    host.MusicOpen(file);
+    t1 = std::chrono::steady_clock::now();
+    std::printf("second open took %.0f ms\n", std::chrono::duration<double, std::milli>(t1 - t0).count());
+    host.MusicPlay();
+    const std::uint32_t start = host.Ticks();
+    std::uint32_t stoppedAt = 0, silentAt = 0;
+    while (host.Ticks() - start < 30000) {
+        if (stoppedAt == 0 && host.MusicStatus() == platform::MusicMode::Stopped) stoppedAt = host.Ticks() - start;
+        if (silentAt == 0 && Mix_PlayingMusic() == 0) silentAt = host.Ticks() - start;
+        if (stoppedAt != 0 && silentAt != 0) break;
+        SDL_Delay(5);
+    }
+    std::printf("status 'stopped' after %u ms; synthesizer silent after %u ms\n", stoppedAt, silentAt);
+    // The loop check of the loading timer: once a second; restart as soon as it sees "stopped".
+    host.MusicPlay();
+    const std::uint32_t again = host.Ticks();
+    std::uint32_t restartedAfter = 0;
+    for (std::uint32_t tick = 1000;; tick += 1000) {
+        SDL_Delay(static_cast<Uint32>(again + tick - host.Ticks()));
+        if (host.MusicStatus() == platform::MusicMode::Stopped) {
+            host.MusicPlay();
+            restartedAfter = host.Ticks() - again;
+            break;
+        }
+        if (tick > 30000) break;
+    }
+    std::printf("loop check once a second: restarted %u ms after the start, %.0f ms after the sequence ended\n",
+                restartedAfter, restartedAfter - a.MusicLengthMs());
+    host.MusicClose();
+    return 0;
+}
+
+void Put16(std::string& s, int v) { s += static_cast<char>((v >> 8) & 0xFF), s += static_cast<char>(v & 0xFF); }
+void Put32(std::string& s, std::uint32_t v) {
+    for (int i = 3; i >= 0; --i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+int WriteMidi(const std::string& out, double seconds) {
+    // 480 ticks per quarter at 120 bpm: a quarter note is 500 ms.
+    std::string track;
+    const int notes = static_cast<int>(seconds * 2);
+    for (int i = 0; i < notes; ++i) {
+        const char note = static_cast<char>(60 + (i % 8));
+        track += '\0';
+        track += static_cast<char>(0x90), track += note, track += static_cast<char>(100);
+        track += static_cast<char>(0x83), track += static_cast<char>(0x60);  // 480
+        track += static_cast<char>(0x80), track += note, track += static_cast<char>(0);
+    }
+    track += '\0', track += static_cast<char>(0xFF), track += static_cast<char>(0x2F), track += '\0';
+    std::string file = "MThd";
+    Put32(file, 6);
+    Put16(file, 0), Put16(file, 1), Put16(file, 480);
+    file += "MTrk";
+    Put32(file, static_cast<std::uint32_t>(track.size()));
+    file += track;
+    std::ofstream(out, std::ios::binary) << file;
+    std::printf("%s: %d notes, length %.0f ms\n", out.c_str(), notes, platform::Midi_SequenceLengthMs(file));
+    return 0;
+}
+
+int Box() {
+    platform::SdlHost host;
+    if (!host.Init(false)) return 1;
+    host.OpenWindow({"ぞーぶのにわ", 640, 480, false});
+    host.Present(TestPicture());
+    Pump(host, 200);
+    const platform::MsgAnswer a =
+        host.MessageBox("終了しますか？", "SYSTEM MSG", platform::MsgButtons::YesNo, platform::MsgIcon::Question);
+    std::printf("answer %s\n", a == platform::MsgAnswer::Yes ? "yes" : "no");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "window" && argc > 2) return Window(argv[2]);
+    if (mode == "present") return Present(argc > 2 ? std::atoi(argv[2]) : 200);
+    if (mode == "music" && argc > 2) return Music(argv[2]);
+    if (mode == "midi" && argc > 3) return WriteMidi(argv[2], std::atof(argv[3]));
+    if (mode == "box") return Box();
+    std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid | midi OUT.mid SECS | box\n", stderr);
+    return 2;
+}
