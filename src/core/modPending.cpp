@@ -1,0 +1,91 @@
+// Stand-ins for the subsystems that are not in the game yet (see modPending.h). Each writes
+// "pending NAME" to the trace. The screens go straight back where they came from, so the game can
+// always be left; nothing here draws, plays or changes the game record.
+#include "core/modPending.h"
+
+#include "core/modEvent.h"
+#include "platform/trace.h"
+
+namespace {
+
+void Pending(const char* name) { platform::Trace_Write(std::string("pending ") + name); }
+
+// A sub-screen that is not there: on its entry input go back to the state that opened it.
+void LeaveToReturnState(vb::Integer kind) {
+    if (kind != kInputRefresh && kind != kInputRefreshEntry) return;
+    gintGameState = gintReturnState;
+    Event_Dispatch(kInputRefresh, 0, 0);
+}
+
+}  // namespace
+
+// Replaced by the field (field/modMap). No enemy is ever met, so the dispatch ends here and the
+// game rests in the field state, where only keys (Map_Key) arrive.
+vb::Integer Map_Run_Loop() {
+    Pending("Map_Run_Loop");
+    return 0;
+}
+
+// Replaced by the field (field/modMap).
+void Map_Enter_FromRecord() { Pending("Map_Enter_FromRecord"); }
+
+// Replaced by the field (field/modMap).
+void Map_Init() { Pending("Map_Init"); }
+
+// Replaced by the field (field/modMap).
+void Map_Key(vb::Integer keyCode) {
+    (void)keyCode;
+    Pending("Map_Key");
+}
+
+// Replaced by the battle (battle/modBattle).
+void Battle_Init() { Pending("Battle_Init"); }
+
+// Replaced by the battle (battle/modBattle).
+void Battle_Start(vb::Integer enemyNo) {
+    (void)enemyNo;
+    Pending("Battle_Start");
+}
+
+// Replaced by the battle (battle/modBattle). Without a battle screen the fight ends at once and
+// the game goes back to the field.
+void Battle_Input(vb::Integer kind, vb::Single x, vb::Single y) {
+    (void)x;
+    (void)y;
+    Pending("Battle_Input");
+    if (kind != kInputRefresh) return;
+    gintGameState = 4;
+    Event_Dispatch(kInputRefresh, 0, 0);
+}
+
+// Replaced by the status menu (menus/).
+void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y) {
+    (void)x;
+    (void)y;
+    Pending("Event_Status_Menu");
+    LeaveToReturnState(kind);
+}
+
+// Replaced by the shop (menus/).
+void Event_Shop(vb::Integer kind, vb::Single x, vb::Single y) {
+    (void)x;
+    (void)y;
+    Pending("Event_Shop");
+    LeaveToReturnState(kind);
+}
+
+// Replaced by the load screen (save/). Goes back to the title (its return state).
+void Event_Load_Screen(vb::Integer kind, vb::Single x, vb::Single y) {
+    (void)x;
+    (void)y;
+    Pending("Event_Load_Screen");
+    LeaveToReturnState(kind);
+}
+
+// Replaced by the save screen (save/).
+void Event_Save_Screen(vb::Integer kind, vb::Single x, vb::Single y) {
+    (void)x;
+    (void)y;
+    Pending("Event_Save_Screen");
+    LeaveToReturnState(kind);
+}

@@ -1,0 +1,33 @@
+// Entry points of subsystems that are not in the game yet: the field, the battle, the status menu,
+// the shop and the save and load screens. Each one only writes "pending NAME" to the trace and
+// leaves the game in a state the player can get out of. When a subsystem arrives, its own module
+// defines the function and the declaration here is removed; once all have arrived, this file and
+// modPending.cpp are deleted.
+#pragma once
+#include <string>
+
+#include "common/vb_types.h"
+
+// Field (field/modMap): returns the enemy group met, 0 when the loop ended without one.
+vb::Integer Map_Run_Loop();
+// Field: loads and draws the map named in the game record.
+void Map_Enter_FromRecord();
+// Field: binds the field's window references and reads the tile file.
+void Map_Init();
+// Field: a key pressed on the field (arrows, Enter, Space).
+void Map_Key(vb::Integer keyCode);
+
+// Battle (battle/modBattle): binds the battle's window reference.
+void Battle_Init();
+// Battle: sets up the battle against the enemy group.
+void Battle_Start(vb::Integer enemyNo);
+// Battle: handler of game state 9.
+void Battle_Input(vb::Integer kind, vb::Single x, vb::Single y);
+
+// Menus (menus/): handlers of game states 7 and 11.
+void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y);
+void Event_Shop(vb::Integer kind, vb::Single x, vb::Single y);
+
+// Saved games (save/): handlers of game states 1 and 2.
+void Event_Load_Screen(vb::Integer kind, vb::Single x, vb::Single y);
+void Event_Save_Screen(vb::Integer kind, vb::Single x, vb::Single y);
