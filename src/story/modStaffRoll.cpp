@@ -1,13 +1,61 @@
+// The staff roll (state 12) and the defeat screen (state 13): the two ends of the game. Both leave
+// the game in state 14, where the next press or key runs the quit sequence.
 #include "story/modStaffRoll.h"
 
+#include "common/C_modSystem.h"
+#include "core/G_modGameInfo.h"
+#include "core/G_modManage_Media.h"
+#include "core/modEvent.h"
+#include "core/modEvent_Form.h"
+#include "platform/form.h"
+#include "story/modTalk.h"
+
+namespace {
+
+constexpr vb::Integer kThanksPic = 9998;
+constexpr vb::Integer kEndPic = 8001;
+
+void RefreshMain() {
+    if (gobjEventForm != nullptr) gobjEventForm->Refresh();
+}
+
+}  // namespace
+
 void Event_Staff_Roll(vb::Integer kind, vb::Single x, vb::Single y) {
-    (void)kind;
     (void)x;
     (void)y;
+    if (kind != kInputRefresh) return;
+    gintLastChoice = 0;
+    gintChoice = 0;
+    Sys_Wait(vb::MulLng(10, glngFrameTime));
+    Event_Play("PLAY_EFF", 17, "");
+    Event_Talk("STAFF_MSG", "");
+    Sys_Wait(vb::MulLng(10, glngFrameTime));
+    Event_Play("PLAY_EFF", 19, "");
+
+    if (gobjEventForm != nullptr) gobjEventForm->Cls();
+    Talk_Show_Pic(kThanksPic);
+    RefreshMain();
+    Event_Wait_Confirm();
+
+    Talk_Fill_Black();
+    Talk_Show_Pic(kEndPic);
+    // Shown now, so the end picture is on screen for the whole wait.
+    RefreshMain();
+    Sys_Wait(vb::MulLng(200, glngFrameTime));
+    gintGameState = 14;
 }
 
 void Event_Defeat(vb::Integer kind, vb::Single x, vb::Single y) {
-    (void)kind;
     (void)x;
     (void)y;
+    if (kind == kInputRefresh) {
+        gintLastChoice = 0;
+        gintChoice = 0;
+        Talk_Fill_Black();
+        Talk_Show_Pic(kEndPic);
+        RefreshMain();
+    } else if (kind == kInputSelect) {
+        gintGameState = 14;
+    }
 }
