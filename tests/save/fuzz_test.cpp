@@ -1,0 +1,38 @@
+// Mutated slot files must fail cleanly or load: no crash, no undefined behaviour (run under the
+// sanitizers), and a failed load never touches the game record.
+#include <gtest/gtest.h>
+
+#include "mutator.h"
+#include "save_fixture.h"
+
+namespace {
+
+TEST_F(SaveTest, MutatedSlotFilesNeverCrash) {
+    typGameData small;
+    small.udtProgress.strPlaceName = "村";
+    const std::vector<std::string> seeds = {DataFile_Encode(FullRecord()), DataFile_Encode(typGameData()),
+                                            DataFile_Encode(small)};
+    Mutator m(20240607u);
+    gudtGame.udtC1.strSName = "今のゲーム";
+    int loaded = 0;
+    const int runs = RunFor(4000, 1.5, [&](int) {
+        const std::string bytes = m.Mutate(seeds);
+        try {
+            // Whatever decodes can be written again (a text that came in damaged may refuse).
+            (void)DataFile_Encode(DataFile_Decode(bytes));
+        } catch (const vb::Error&) {
+        }
+        dir_.Write("save/1.dat", bytes);
+        const typGameData before = gudtGame;
+        if (Manage_Load_Data(1) == vb::kTrue) {
+            ++loaded;
+            gudtGame = before;
+        } else {
+            ASSERT_EQ(gudtGame, before);
+        }
+    });
+    EXPECT_GT(runs, 20);
+    EXPECT_GT(loaded, 0);
+}
+
+}  // namespace
