@@ -67,7 +67,16 @@ std::string Match(const char* family, bool& japanese) {
     return path;
 }
 
+std::string FindFaceWithFontconfig();
+
+// fontconfig is only needed for this one question: release all it holds afterwards.
 std::string FindFace() {
+    std::string path = FindFaceWithFontconfig();
+    FcFini();
+    return path;
+}
+
+std::string FindFaceWithFontconfig() {
     if (!FcInit()) {
         std::fprintf(stderr, "zove: fontconfig could not be started; texts are not drawn\n");
         return {};
