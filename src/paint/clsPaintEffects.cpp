@@ -91,7 +91,18 @@ struct Grab {
     std::vector<Colour> px;
     Grab(const Reader& r, long long i0_, long long j0_, long long i1, long long j1) : i0(i0_), j0(j0_), w(i1 - i0_) {
         px.reserve(static_cast<std::size_t>(std::max(0LL, w) * std::max(0LL, j1 - j0)));
+        const Surface* s = r.surface;
         for (long long j = j0; j < j1; ++j) {
+            const long long y = r.y0 + j;
+            if (r.coverage == nullptr && s != nullptr && y >= 0 && y < s->Height()) {
+                // A bitmap row: the part on the source is copied, the rest reads `outside`.
+                const Colour* row = s->Row(static_cast<int>(y));
+                for (long long i = i0; i < i1; ++i) {
+                    const long long x = r.x0 + i;
+                    px.push_back(x >= 0 && x < s->Width() ? (row[x] & kRgb) : r.outside);
+                }
+                continue;
+            }
             for (long long i = i0; i < i1; ++i) px.push_back(r.Read(i, j));
         }
     }
