@@ -1,11 +1,11 @@
 // zove: the program. Picks the host and runs the game until it ends.
-#include <cstdio>
+#include <string>
+#include <vector>
 
-#include "platform/host.h"
+#include "app/app_main.h"
 
 int main(int argc, char** argv) {
-    (void)argc;
-    (void)argv;
-    std::fputs("zove: the game is not wired up yet\n", stderr);
-    return 1;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    return App_Main(args);
 }
