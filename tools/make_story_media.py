@@ -308,7 +308,7 @@ def pic_message_frame():
 def portrait(drawer, bg_top, bg_bottom, **kw):
     """7201-7206: a framed face (112 x 112 at 40, 246, above the message window)."""
     w = h = 112
-    img, d = canvas(w, h)
+    img, d = canvas(w, h, (255, 255, 255))  # pure white outside the frame: transparent
     inner = Image.new("RGB", (S(w), S(h)))
     vgradient(inner, bg_top, bg_bottom)
     mask = Image.new("L", (S(w), S(h)), 0)
@@ -324,7 +324,11 @@ def portrait(drawer, bg_top, bg_bottom, **kw):
     d = ImageDraw.Draw(img)
     rect(d, 2, 2, w - 2, h - 2, None, outline=(92, 130, 84), width=4, radius=14)
     rect(d, 6, 6, w - 6, h - 6, None, outline=(250, 240, 210), width=1.5, radius=11)
-    return finish(img, w, h)
+    out = finish(img, w, h, keep_white=True)
+    a = np.asarray(out).copy()
+    inner = a[8:h - 8, 8:w - 8]
+    inner[(inner == 255).all(axis=2)] = (254, 254, 254)  # no holes inside the frame
+    return Image.fromarray(a)
 
 
 def scene_room():
@@ -391,9 +395,11 @@ def scene_withered():
     # the old well
     ell(d, 470, 300, 70, 22, (120, 120, 120))
     rect(d, 400, 250, 540, 300, (150, 146, 138), outline=INK)
-    for y in (262, 276, 290):
-        for x in range(404, 540, 28):
-            rect(d, x + (y % 28) / 2, y - 10, x + 24 + (y % 28) / 2, y, (168, 164, 154), outline=(110, 106, 98), width=1)
+    for row, y in enumerate((262, 276, 290)):
+        x = 404 + (row % 2) * 14
+        while x + 24 <= 536:
+            rect(d, x, y - 10, x + 24, y, (168, 164, 154), outline=(110, 106, 98), width=1)
+            x += 28
     ell(d, 470, 250, 70, 22, (150, 146, 138))
     ell(d, 470, 250, 58, 16, (40, 36, 34), outline=None)
     line(d, [(410, 250), (410, 170)], fill=(110, 74, 46), width=6)

@@ -89,6 +89,15 @@ void ShowMessage(const std::string& line, const std::string& param) {
     Event_Wait_Confirm();
 }
 
+// Puts back the text-list page area (70, 100)-(640, 480) from a copy of the window image.
+void RestorePageArea(const platform::Surface& under) {
+    platform::Form* f = MainForm();
+    if (f == nullptr || under.Width() != f->image.Width() || under.Height() != f->image.Height()) return;
+    const int right = std::min(640, under.Width()), bottom = std::min(480, under.Height());
+    if (right <= 70) return;
+    for (int y = 100; y < bottom; ++y) std::copy(under.Row(y) + 70, under.Row(y) + right, f->image.Row(y) + 70);
+}
+
 // The ending command: the ending text at the time unit 30, then the staff roll (state 12).
 void RunEnding() {
     glngFrameTime = 30;
@@ -123,6 +132,10 @@ void Talk_Play_TextList(const std::string& In_strListName) {
     platform::Trace_Write("textlist " + platform::Trace_Quote(In_strListName));
     const std::set<std::string> keys = SectionKeys(In_strListName);
     const vb::Long pause = vb::MulLng(30, glngFrameTime);
+    // The whole page is drawn again after every line. What lay under the page is put back first,
+    // so that earlier lines are not painted over themselves (their soft edges would thicken).
+    platform::Surface under;
+    if (platform::Form* f = MainForm()) under = f->image;
     std::string page;
     for (long k = 1;; ++k) {
         platform::Pump_DoEvents();
@@ -133,9 +146,11 @@ void Talk_Play_TextList(const std::string& In_strListName) {
             Sys_Wait(pause);
             Talk_Fill_Black();
             page.clear();
+            if (platform::Form* f = MainForm()) under = f->image;
         } else {
             page += "\\n" + line;
         }
+        RestorePageArea(under);
         Manage_Draw_Text(page, 70, 100, 640, 480, 17, kWhite, 0);
         RefreshMain();
         Sys_Wait(pause);

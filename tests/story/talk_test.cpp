@@ -2,6 +2,8 @@
 // the confirmation wait (music loop check, controller), text lists and the ending command.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/C_modMid.h"
 #include "core/C_modCtrPad.h"
 #include "core/G_modGameInfo.h"
@@ -185,6 +187,28 @@ TEST_F(Talk, TextListAddsLinesAndBreaksPages) {
     EXPECT_LT(texts[3].at - texts[2].at, 2u * 481 + 20);
     EXPECT_GE(texts[4].at - texts[3].at, 481u);
     EXPECT_EQ(Shown(10, 10), 0u);  // the new page is black
+}
+
+TEST_F(Talk, EarlierLinesOfAPageLookTheSameAfterLaterLinesAreAdded) {
+    Talk_Fill_Black();
+    WriteTalk("[L]\r\n1=ぞーぶのにわ\r\n2=END\r\n");
+    Talk_Play_TextList("L");
+    const platform::Surface once = host().LastPresented();
+    int top = 480, bottom = -1;  // the rows the first line's glyphs cover
+    for (int y = 100; y < 480; ++y)
+        for (int x = 70; x < 640; ++x)
+            if (once.Get(x, y) != 0) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_LE(top, bottom);
+    Talk_Fill_Black();
+    WriteTalk("[L]\r\n1=ぞーぶのにわ\r\n2=二行目\r\n3=三行目\r\n4=END\r\n");
+    Talk_Play_TextList("L");
+    int differing = 0;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = 70; x < 640; ++x) differing += Shown(x, y) != once.Get(x, y) ? 1 : 0;
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(Talk, TextListWithoutEndStopsAfterItsLastLine) {
