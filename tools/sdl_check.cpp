@@ -2,11 +2,13 @@
 //   sdl_check window OUT.png     opens the game window, presents a test picture, moves the pointer
 //                                over it and reports the mapped positions, screenshots the screen
 //   sdl_check present N          times N presentations of a full 640 x 480 picture
-//   sdl_check music FILE.mid     plays a MIDI file, reports when the sequence ends (loop status)
+//   sdl_check music FILE.mid [SF] plays a MIDI file, reports when the sequence ends (loop status)
 //                                and when the synthesizer falls silent
 //   sdl_check midi OUT.mid SECS  writes a MIDI file of SECS seconds of notes (for the music check)
 //   sdl_check box                shows a Yes/No message box and prints the answer
+#include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -99,50 +101,73 @@ int Present(int n) {
     return 0;
 }
 
+std::string soundFont;
+std::atomic<double> gLoudness{0};
+
+// The mixed output's mean level, to see when music sounds.
+void Listen(void*, Uint8* stream, int len) {
+    const auto* p = reinterpret_cast<const Sint16*>(stream);
+    double sum = 0;
+    for (int i = 0; i < len / 2; ++i) sum += std::abs(static_cast<int>(p[i]));
+    gLoudness = len > 0 ? sum / (len / 2) : 0;
+}
+
+// Milliseconds until the output is loud (or -1 after limit ms).
+long UntilSound(platform::SdlHost& host, std::uint32_t limit) {
+    const std::uint32_t start = host.Ticks();
+    while (host.Ticks() - start < limit) {
+        if (gLoudness > 50) return static_cast<long>(host.Ticks() - start);
+        SDL_Delay(2);
+    }
+    return -1;
+}
+
 int Music(const std::string& file) {
     platform::SdlHost host;
+    if (!soundFont.empty()) host.SetSoundFont(soundFont);
     if (!host.Init(false)) return 1;
     platform::SdlAudio& a = host.Audio();
-    std::printf("audio open %d, soundfont %s\n", a.IsOpen() ? 1 : 0, a.SoundFont().c_str());
-    auto t0 = std::chrono::steady_clock::now();
-    if (!host.MusicOpen(file)) {
-        std::printf("cannot open %s\n", file.c_str());
-        return 1;
+    Mix_SetPostMix(Listen, nullptr);
+    for (int round = 1; round <= 2; ++round) {
+        auto t0 = std::chrono::steady_clock::now();
+        if (!host.MusicOpen(file)) {
+            std::printf("cannot open %s\n", file.c_str());
+            return 1;
+        }
+        auto t1 = std::chrono::steady_clock::now();
+        std::printf("open %d took %.0f ms (soundfont %s), sequence length %.0f ms\n", round,
+                    std::chrono::duration<double, std::milli>(t1 - t0).count(), a.SoundFont().c_str(),
+                    a.MusicLengthMs());
+        if (round == 1) host.MusicClose();
     }
-    auto t1 = std::chrono::steady_clock::now();
-    std::printf("open took %.0f ms, sequence length %.0f ms\n",
-                std::chrono::duration<double, std::milli>(t1 - t0).count(), a.MusicLengthMs());
-    // A second open of the same kind of file (the soundfont's samples may be cached by then).
-    host.MusicClose();
-    t0 = std::chrono::steady_clock::now();
-    host.MusicOpen(file);
-    t1 = std::chrono::steady_clock::now();
-    std::printf("second open took %.0f ms\n", std::chrono::duration<double, std::milli>(t1 - t0).count());
     host.MusicPlay();
+    std::printf("first sound %ld ms after play\n", UntilSound(host, 3000));
     const std::uint32_t start = host.Ticks();
-    std::uint32_t stoppedAt = 0, silentAt = 0;
-    while (host.Ticks() - start < 30000) {
-        if (stoppedAt == 0 && host.MusicStatus() == platform::MusicMode::Stopped) stoppedAt = host.Ticks() - start;
-        if (silentAt == 0 && Mix_PlayingMusic() == 0) silentAt = host.Ticks() - start;
-        if (stoppedAt != 0 && silentAt != 0) break;
-        SDL_Delay(5);
-    }
-    std::printf("status 'stopped' after %u ms; synthesizer silent after %u ms\n", stoppedAt, silentAt);
-    // The loop check of the loading timer: once a second; restart as soon as it sees "stopped".
+    while (host.MusicStatus() == platform::MusicMode::Playing && host.Ticks() - start < 60000) SDL_Delay(2);
+    const std::uint32_t stoppedAt = host.Ticks() - start;
+    std::printf("status 'stopped' %u ms after play (sequence %.0f ms)\n", stoppedAt, a.MusicLengthMs());
+    // Stopped in the middle and played again: from the beginning, so sound comes at once.
+    host.MusicPlay();
+    SDL_Delay(static_cast<Uint32>(a.MusicLengthMs() / 2));
+    host.MusicStop();
+    SDL_Delay(1500);
+    host.MusicPlay();
+    std::printf("stopped half-way, played again: sound %ld ms after play\n", UntilSound(host, 3000));
+    // The loop check of the loading timer: once a second, restart as soon as it sees "stopped".
     host.MusicPlay();
     const std::uint32_t again = host.Ticks();
     std::uint32_t restartedAfter = 0;
-    for (std::uint32_t tick = 1000;; tick += 1000) {
+    for (std::uint32_t tick = 1000; tick <= 60000; tick += 1000) {
         SDL_Delay(static_cast<Uint32>(again + tick - host.Ticks()));
         if (host.MusicStatus() == platform::MusicMode::Stopped) {
             host.MusicPlay();
             restartedAfter = host.Ticks() - again;
             break;
         }
-        if (tick > 30000) break;
     }
-    std::printf("loop check once a second: restarted %u ms after the start, %.0f ms after the sequence ended\n",
-                restartedAfter, restartedAfter - a.MusicLengthMs());
+    std::printf("loop check once a second: restarted %u ms after the start, %.0f ms after the sequence ended; "
+                "sound %ld ms later\n",
+                restartedAfter, restartedAfter - a.MusicLengthMs(), UntilSound(host, 3000));
     host.MusicClose();
     return 0;
 }
@@ -193,7 +218,10 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "window" && argc > 2) return Window(argv[2]);
     if (mode == "present") return Present(argc > 2 ? std::atoi(argv[2]) : 200);
-    if (mode == "music" && argc > 2) return Music(argv[2]);
+    if (mode == "music" && argc > 2) {
+        if (argc > 3) soundFont = argv[3];
+        return Music(argv[2]);
+    }
     if (mode == "midi" && argc > 3) return WriteMidi(argv[2], std::atof(argv[3]));
     if (mode == "box") return Box();
     std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid | midi OUT.mid SECS | box\n", stderr);

@@ -1,55 +1,66 @@
-// Music and wave sounds through SDL_mixer: MIDI is synthesized by FluidSynth with a General MIDI
-// soundfont. Without an audio device or a soundfont the game goes on silently; the reason is said
+// Music and wave sounds. The device and the wave channel are SDL_mixer's; MIDI music is
+// synthesized by FluidSynth (loaded at run time) with a General MIDI soundfont and fed into
+// SDL_mixer's music stream. One synthesizer lives for the whole run, so changing pieces costs no
+// soundfont load, and every play starts its piece from the beginning.
+// Without an audio device, FluidSynth or a soundfont the game goes on silently; the reason is said
 // once on stderr.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/host.h"
 
-struct _Mix_Music;
 struct Mix_Chunk;
 
 namespace platform {
 
 class SdlAudio {
 public:
-    SdlAudio() = default;
+    SdlAudio();
     ~SdlAudio();
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    // The soundfont to use instead of the installed ones; before Open.
+    // The soundfont to use instead of the installed ones; before the first piece is opened.
     void SetSoundFont(const std::string& path) { soundFont_ = path; }
     // Opens the audio device (SDL's audio subsystem must not be started by anyone else). False when
     // there is none; everything below is then silent.
     bool Open();
     void Close();
     bool IsOpen() const { return open_; }
-    // The soundfont in use (empty when none was found).
+    // The soundfont in use (empty until the first piece, or when none was found).
     const std::string& SoundFont() const { return usedFont_; }
 
+    // MusicOpen loads a MIDI file (false when it is missing or no MIDI file, or music is off).
     bool MusicOpen(const std::string& nativePath);
+    // From the beginning, also when the piece is playing or has ended.
     void MusicPlay();
     void MusicStop();
     void MusicClose();
+    // Stopped from the end of the sequence on, although its last notes may still ring.
     MusicMode MusicStatus();
     void SoundPlay(const std::string& nativePath);
 
-    // Milliseconds of the open piece's sequence (-1 unknown: the synthesizer's own end is used).
+    // Milliseconds of the open piece's sequence (-1 when none is open).
     double MusicLengthMs() const { return lengthMs_; }
 
+    struct Synth;  // FluidSynth's side, shared with the audio thread
+
 private:
+    bool StartSynth();
+
     std::string soundFont_;
     std::string usedFont_;
     bool open_ = false;
     bool subsystem_ = false;
-    bool mixInit_ = false;
-    _Mix_Music* music_ = nullptr;
-    Mix_Chunk* chunk_ = nullptr;
+    bool synthTried_ = false;
+    std::unique_ptr<Synth> synth_;
+    std::string piece_;    // the open MIDI file's bytes (empty: none open)
+    bool pieceOpen_ = false;
+    bool playing_ = false;  // MusicPlay was the last command
     double lengthMs_ = -1;
-    bool playing_ = false;        // MusicPlay was the last command
-    std::uint32_t playStart_ = 0;  // SDL ticks at MusicPlay
+    Mix_Chunk* chunk_ = nullptr;
 };
 
 }  // namespace platform
