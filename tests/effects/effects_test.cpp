@@ -437,6 +437,23 @@ TEST_F(Effects, ZoomsShrinkIntoABlackFrameOrGrowOutOfTheScreen) {
     EXPECT_EQ(fx().Frames()[31] == Surface(640, 480, 0), true);
 }
 
+TEST_F(Effects, BlockTransfersCoverTheFixedScreenButInversionsTheWholeSurface) {
+    // On a surface larger than 640 x 480 the copies, masks and fills stop at 640 x 480; the
+    // inversion covers everything.
+    Prepare(700, 500);
+    const Surface before = form_.image;
+    Play(17);
+    for (int y = 0; y < 500; y += 7)
+        for (int x = 0; x < 700; x += 7) {
+            const Colour want = (x < 640 && y < 480) ? (before.At(x, y) & 0x010101) : before.At(x, y);
+            ASSERT_EQ(form_.image.At(x, y), want) << x << "," << y;
+        }
+    Prepare(700, 500);
+    Play(9);
+    for (int y = 0; y < 500; y += 7)
+        for (int x = 0; x < 700; x += 7) ASSERT_EQ(form_.image.At(x, y), ~before.At(x, y) & 0xFFFFFF) << x << "," << y;
+}
+
 TEST_F(Effects, InvertFlashHoldsTheInversionThenRestores) {
     fx().KeepFrames(true);
     const Surface before = form_.image;
