@@ -119,14 +119,16 @@ std::string RecordingHost::Text() {
     if (hasSeed_) s += "seed " + std::to_string(seed_) + "\n";
     std::uint32_t at = 0;
     for (const Line& line : lines_) {
+        // Absolute times: a line waits for the moment it happened, however long the game was
+        // busy before the runner reached it.
         if (line.at != at) {
-            s += "wait " + std::to_string(line.at - at) + "\n";
+            s += "at " + std::to_string(line.at) + "\n";
             at = line.at;
         }
         s += line.text + "\n";
     }
     const std::uint32_t end = Ticks();
-    if (end != at) s += "wait " + std::to_string(end - at) + "\n";
+    if (end != at) s += "at " + std::to_string(end) + "\n";
     s += "# the session ended here\n";
     return s;
 }

@@ -170,6 +170,17 @@ bool ParseCommand(const std::vector<std::string_view>& t, ReplayCommand& c, std:
         c.op = ReplayOp::Wait;
         return count(1, 1, "wait MS") && ms(t[1], c.number);
     }
+    if (word == "at") {
+        c.op = ReplayOp::At;
+        std::uint32_t v = 0;
+        if (!count(1, 1, "at MS")) return false;
+        if (!ParseInt(t[1], v)) {
+            why = "'" + std::string(t[1]) + "' is not a clock time in milliseconds (0 to 4294967295)";
+            return false;
+        }
+        c.number = v;
+        return true;
+    }
     if (word == "until") {
         c.op = ReplayOp::UntilState;
         if (!count(2, 3, "until state N [MS]")) return false;
@@ -383,6 +394,12 @@ bool ReplayRunner::Execute(platform::ScriptedHost& host, const ReplayCommand& c,
                 return false;
             }
             waiting_ = false;
+            return true;
+        case ReplayOp::At:
+            if (Until(now, static_cast<std::uint32_t>(c.number)) > 0) {
+                wake = static_cast<std::uint32_t>(c.number);
+                return false;
+            }
             return true;
         case ReplayOp::UntilState:
             if (!waiting_) {

@@ -13,6 +13,7 @@
 enum class ReplayOp {
     Seed,        // seed N
     Wait,        // wait MS
+    At,          // at MS: until the clock reads MS
     UntilState,  // until state N [MS]
     Click,       // click / rclick / mclick X Y: move there, press, release
     Move,        // move X Y
