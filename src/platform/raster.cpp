@@ -8,6 +8,8 @@
 namespace platform {
 namespace {
 
+__extension__ typedef __int128 Wide;  // products of two 32-bit spans
+
 constexpr Colour kRgbMask = 0x00FFFFFF;
 constexpr Colour kPatternWhite = 0x00FFFFFF;
 
@@ -149,7 +151,7 @@ void ThinLine(Surface& s, int x1, int y1, int x2, int y2, Colour c) {
         k1 = std::min<std::int64_t>(k1, m0);
     }
     for (std::int64_t k = k0; k <= k1; ++k) {
-        const std::int64_t off = major == 0 ? 0 : (2 * k * minor + major) / (2 * major);
+        const auto off = major == 0 ? 0 : static_cast<std::int64_t>((2 * Wide{k} * minor + major) / (2 * Wide{major}));
         const std::int64_t a = m0 + ms * k;
         const std::int64_t b = (xMajor ? y1 : x1) + (xMajor ? sy : sx) * off;
         const std::int64_t px = xMajor ? a : b;
@@ -268,7 +270,7 @@ void StretchBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
         return;
     }
     auto mapOffset = [](std::int64_t i, std::int64_t dsize, std::int64_t ssize, bool mirror) {
-        std::int64_t k = (2 * i + 1) * ssize / (2 * dsize);
+        const auto k = static_cast<std::int64_t>((2 * Wide{i} + 1) * ssize / (2 * Wide{dsize}));
         return mirror ? ssize - 1 - k : k;
     };
     // Source column of every destination column (-1: outside the source surface, reads black).
@@ -353,9 +355,13 @@ void Raster_Line(Surface& s, int x1, int y1, int x2, int y2, Colour c, int penWi
 
 void Raster_Circle(Surface& s, int cx, int cy, int r, Colour c, int penWidth, int fillStyle, Colour fillColour) {
     if (r < 0) return;
-    const std::int64_t d = std::max(penWidth, 1);
-    const std::int64_t rr = std::min(r, 10000000);
-    const std::int64_t x0 = cx, y0 = cy;
+    // Far beyond any surface the exact values no longer matter; the limits keep the squares below
+    // in range.
+    constexpr int kFar = 1 << 28;
+    constexpr int kBig = 1 << 26;
+    const std::int64_t d = std::clamp(penWidth, 1, kBig);
+    const std::int64_t rr = std::min(r, kBig);
+    const std::int64_t x0 = std::clamp(cx, -kFar, kFar), y0 = std::clamp(cy, -kFar, kFar);
     const std::int64_t reach = rr + d;  // no covered pixel lies further than this from the centre
     const std::int64_t rowA = std::max<std::int64_t>(-reach, -y0);
     const std::int64_t rowB = std::min<std::int64_t>(reach, s.Height() - 1 - y0);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -266,6 +267,31 @@ TEST(Lines, ThinLinesIncludeBothEndsAndClipFar) {
     platform::Raster_Line(far, 5, -100000000, 5, 100000000, 0xFFFFFF, 30);
     EXPECT_EQ(far.At(0, 10), 0xFFFFFFu);
     EXPECT_EQ(far.At(19, 19), 0xFFFFFFu);  // width 30 around x = 5 covers -10 .. 19
+}
+
+TEST(Raster, ExtremeCoordinatesAndSizesDrawWithoutFault) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    Surface s(16, 12, 0);
+    platform::Raster_Line(s, kMin, kMin, kMax, kMax, 0xFFFFFF, 1);
+    platform::Raster_Line(s, kMin, 5, kMax, 5, 0xFFFFFF, 1);
+    platform::Raster_Line(s, kMin, kMin, kMax, kMax, 0xFFFFFF, kMax);
+    platform::Raster_Circle(s, kMax, kMin, kMax, 0xFFFFFF, kMax, platform::kFillSolid, 0x00FF00);
+    platform::Raster_Circle(s, 8, 6, kMax, 0xFFFFFF, 3, platform::kFillSolid, 0x00FF00);
+    platform::Raster_Box(s, kMin, kMin, kMax, kMax, 0xFFFFFF, kMax);
+    platform::Raster_FillBox(s, kMin, kMin, kMax, kMax, 0x123456);
+    EXPECT_EQ(CountColour(s, 0x123456), 16 * 12);
+    platform::BitBlt(s, kMin, kMin, kMax, kMax, s, kMax, kMax, platform::kRopSrcCopy);
+    platform::BitBlt(s, kMax, kMax, kMax, kMax, s, kMin, kMin, platform::kRopDstInvert);
+    platform::StretchBlt(s, kMin, kMin, kMax, kMax, s, kMin, kMin, kMax, kMax, platform::kRopSrcCopy);
+    platform::StretchBlt(s, 0, 0, kMax, kMax, s, 0, 0, kMin, kMin, platform::kRopSrcCopy);
+    platform::StretchBlt(s, 0, 0, 16, 12, s, kMax, kMax, kMax, kMax, platform::kRopSrcCopy);
+    EXPECT_EQ(CountColour(s, 0), 16 * 12) << "a source far outside reads black";
+    platform::Form f(8, 8);
+    f.DrawWidth = kMax;
+    platform::Form_Line(f, -1e30f, 1e30f, 3e38f, -3e38f, 0, platform::LineKind::FilledBox);
+    platform::Form_Circle(f, 1e30f, -1e30f, 1e30f, 0);
+    platform::Form_Line(f, std::nanf(""), 0, 4, 4, 0);
 }
 
 TEST(Lines, BlindsCoverTheSurfaceAfterThirtySteps) {
