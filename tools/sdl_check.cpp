@@ -5,7 +5,8 @@
 //   sdl_check music FILE.mid [SF] plays a MIDI file, reports when the sequence ends (loop status)
 //                                and when the synthesizer falls silent
 //   sdl_check midi OUT.mid SECS  writes a MIDI file of SECS seconds of notes (for the music check)
-//   sdl_check box                shows a Yes/No message box and prints the answer
+//   sdl_check box OUT1 OUT2      shows a Yes/No box over the picture and an OK box without a
+//                                window, screenshots both, answers them from the keyboard
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include <SDL_mixer.h>
 
@@ -200,16 +202,43 @@ int WriteMidi(const std::string& out, double seconds) {
     return 0;
 }
 
-int Box() {
+// Presses a key from another thread, as the user would, after the box is up.
+void PressLater(int delayMs, SDL_Keycode key) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    SDL_PushEvent(&e);
+}
+
+// A Yes/No box over the game picture (out1) and an OK box before any window (out2): the focus is
+// moved to "いいえ", the screen taken, then Enter pressed.
+int Box(const std::string& out1, const std::string& out2) {
     platform::SdlHost host;
     if (!host.Init(false)) return 1;
+    std::thread early([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        std::system(("import -window root " + out2).c_str());
+        PressLater(0, SDLK_RETURN);
+    });
+    host.MessageBox("このソフトは二重に起動できません", "エラー処理", platform::MsgButtons::Ok,
+                    platform::MsgIcon::Exclamation);
+    early.join();
+    std::printf("first box answered\n");
     host.OpenWindow({"ぞーぶのにわ", 640, 480, false});
     host.Present(TestPicture());
-    Pump(host, 200);
+    Pump(host, 300);
+    std::thread user([&] {
+        PressLater(800, SDLK_RIGHT);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        std::system(("import -window root " + out1).c_str());
+        PressLater(0, SDLK_RETURN);
+    });
     const platform::MsgAnswer a =
         host.MessageBox("終了しますか？", "SYSTEM MSG", platform::MsgButtons::YesNo, platform::MsgIcon::Question);
+    user.join();
     std::printf("answer %s\n", a == platform::MsgAnswer::Yes ? "yes" : "no");
-    return 0;
+    return a == platform::MsgAnswer::No ? 0 : 1;
 }
 
 }  // namespace
@@ -223,7 +252,7 @@ int main(int argc, char** argv) {
         return Music(argv[2]);
     }
     if (mode == "midi" && argc > 3) return WriteMidi(argv[2], std::atof(argv[3]));
-    if (mode == "box") return Box();
-    std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid | midi OUT.mid SECS | box\n", stderr);
+    if (mode == "box" && argc > 3) return Box(argv[2], argv[3]);
+    std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid [SF] | midi OUT.mid SECS | box OUT1 OUT2\n", stderr);
     return 2;
 }

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/font.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/sdl/sdl_msgbox.h"
 
 extern char** environ;
 
@@ -102,21 +104,8 @@ void SdlHost::OpenWindow(const WindowSpec& spec) {
     width_ = std::max(1, spec.width);
     height_ = std::max(1, spec.height);
     const bool full = spec.fullscreen || startFullscreen_;
-    if (window_ == nullptr) {
-        window_ = SDL_CreateWindow(caption_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width_, height_,
-                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
-        if (window_ == nullptr) {
-            Note(std::string("cannot open a window: ") + SDL_GetError());
-            return;
-        }
-        // No vsync: the game paces itself and presents often; waiting for the display each time
-        // would slow every drawing step.
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-        if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-        if (renderer_ == nullptr) Note(std::string("cannot draw into the window: ") + SDL_GetError());
-    } else {
-        SDL_SetWindowTitle(window_, caption_.c_str());
-    }
+    if (!EnsureWindow()) return;
+    SDL_SetWindowTitle(window_, caption_.c_str());
     fullscreen_ = false;
     SDL_SetWindowFullscreen(window_, 0);
     ApplyWindowedSize();
@@ -129,13 +118,31 @@ void SdlHost::OpenWindow(const WindowSpec& spec) {
     Flush();
 }
 
+bool SdlHost::EnsureWindow() {
+    if (window_ != nullptr) return true;
+    if (!videoUp_) return false;
+    window_ = SDL_CreateWindow(caption_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width_, height_,
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    if (window_ == nullptr) {
+        Note(std::string("cannot open a window: ") + SDL_GetError());
+        return false;
+    }
+    // No vsync: the game paces itself and presents often; waiting for the display each time
+    // would slow every drawing step.
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer_ == nullptr) Note(std::string("cannot draw into the window: ") + SDL_GetError());
+    return true;
+}
+
 void SdlHost::ApplyWindowedSize() {
     if (window_ == nullptr || fullscreen_) return;
     SDL_Rect area{0, 0, width_, height_};
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
     if (SDL_GetDisplayUsableBounds(display, &area) != 0) area = SDL_Rect{0, 0, width_, height_};
-    // Leave room for the window manager's title bar and frame.
-    const int scale = Viewport_WindowScale(area.w - 16, area.h - 48, width_, height_);
+    // Leave room for the window manager's title bar and frame. Smaller windows (the launcher, a
+    // lone message box) get the scale of the game window, so that everything looks alike.
+    const int scale = Viewport_WindowScale(area.w - 16, area.h - 48, std::max(width_, 640), std::max(height_, 480));
     SDL_SetWindowMinimumSize(window_, std::min(width_, 320), std::min(height_, 240));
     SDL_SetWindowSize(window_, width_ * scale, height_ * scale);
 }
@@ -176,10 +183,14 @@ void SdlHost::Present(const Surface& surface) {
 void SdlHost::Flush() {
     if (!pending_) return;
     pending_ = false;
-    if (renderer_ == nullptr || shown_.Empty()) return;
-    EnsureTexture(shown_.Width(), shown_.Height());
+    Upload(shown_);
+}
+
+void SdlHost::Upload(const Surface& picture) {
+    if (renderer_ == nullptr || picture.Empty()) return;
+    EnsureTexture(picture.Width(), picture.Height());
     if (texture_ == nullptr) return;
-    SDL_UpdateTexture(texture_, nullptr, shown_.Pixels().data(), shown_.Width() * 4);
+    SDL_UpdateTexture(texture_, nullptr, picture.Pixels().data(), picture.Width() * 4);
     Redraw();
 }
 
@@ -377,6 +388,115 @@ void SdlHost::Sleep(std::uint32_t ms) {
 
 MsgAnswer SdlHost::MessageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
     Flush();
+    const std::vector<std::string> labels =
+        buttons == MsgButtons::YesNo ? std::vector<std::string>{"はい", "いいえ"} : std::vector<std::string>{"OK"};
+    int hit = RunBox(text, title, labels, icon);
+    if (hit == -2) hit = SystemBox(text, title, labels, icon);
+    // The box is modal: what was typed or clicked at the game window meanwhile is not for the game.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
+    composing_ = false;
+    if (buttons == MsgButtons::YesNo) return hit == 0 ? MsgAnswer::Yes : MsgAnswer::No;
+    return MsgAnswer::Ok;
+}
+
+int SdlHost::RunBox(const std::string& text, const std::string& title, const std::vector<std::string>& labels,
+                    MsgIcon icon) {
+    const Font* font = Font_Get(Font_PixelSize(9));
+    if (font == nullptr) return -2;
+    // Before any window of the game exists (a start-up error), the box gets a window of its own.
+    const bool ownWindow = window_ == nullptr;
+    Surface background;
+    if (ownWindow) {
+        int w = 0, h = 0;
+        MsgBox_NaturalSize(text, title, labels, icon, *font, w, h);
+        OpenWindow({title, w, h, false});
+        if (window_ == nullptr) return -2;
+        background = Surface(w, h, 0xC0C0C0);
+        shown_ = background;
+    } else {
+        background = shown_.Empty() ? Surface(width_, height_, 0xFFFFFF) : shown_;
+    }
+    if (renderer_ == nullptr) return -2;
+    const MsgBoxLayout layout =
+        MsgBox_Layout(background.Width(), background.Height(), text, title, labels, icon, *font);
+    const int count = static_cast<int>(labels.size());
+    const int escape = count - 1;  // "いいえ", or the only button
+    int focus = 0;
+    int chosen = -1;
+    bool quit = false;
+    Surface frame;
+    auto draw = [&] {
+        frame = background;
+        MsgBox_Paint(frame, layout, text, title, labels, icon, focus, *font);
+        Upload(frame);
+    };
+    draw();
+    while (chosen < 0) {
+        SDL_Event e;
+        if (SDL_WaitEvent(&e) == 0) {
+            chosen = escape;
+            break;
+        }
+        switch (e.type) {
+            case SDL_QUIT:
+                quit = true;
+                chosen = escape;
+                break;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE && count == 1) chosen = 0;
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    Redraw();
+                }
+                break;
+            case SDL_KEYDOWN:
+                switch (e.key.keysym.sym) {
+                    case SDLK_RETURN:
+                    case SDLK_KP_ENTER:
+                    case SDLK_SPACE: chosen = focus; break;
+                    case SDLK_ESCAPE: chosen = escape; break;
+                    case SDLK_LEFT:
+                    case SDLK_UP: focus = (focus + count - 1) % count, draw(); break;
+                    case SDLK_RIGHT:
+                    case SDLK_DOWN: focus = (focus + 1) % count, draw(); break;
+                    case SDLK_TAB:
+                        focus = (e.key.keysym.mod & KMOD_SHIFT) != 0 ? (focus + count - 1) % count : (focus + 1) % count;
+                        draw();
+                        break;
+                    case SDLK_y: if (count == 2) chosen = 0; break;
+                    case SDLK_n: if (count == 2) chosen = 1; break;
+                    default: break;
+                }
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+                if (e.button.button == SDL_BUTTON_LEFT) {
+                    float x = 0, y = 0;
+                    if (MapMouse(e.button.x, e.button.y, x, y)) {
+                        const int b = MsgBox_HitButton(layout, x, y);
+                        if (b >= 0) chosen = b;
+                    }
+                }
+                break;
+            default:
+                break;
+        }
+    }
+    if (ownWindow) {
+        SDL_HideWindow(window_);
+        shown_ = Surface();
+    } else {
+        Upload(shown_);
+    }
+    if (quit) {
+        InputEvent close;
+        close.type = EventType::CloseRequested;
+        queue_.push_back(close);
+    }
+    return chosen;
+}
+
+int SdlHost::SystemBox(const std::string& text, const std::string& title, const std::vector<std::string>& labels,
+                       MsgIcon icon) {
     Uint32 flags = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
     switch (icon) {
         case MsgIcon::Critical: flags |= SDL_MESSAGEBOX_ERROR; break;
@@ -385,34 +505,33 @@ MsgAnswer SdlHost::MessageBox(const std::string& text, const std::string& title,
         case MsgIcon::Information: flags |= SDL_MESSAGEBOX_INFORMATION; break;
         case MsgIcon::None: break;
     }
-    const SDL_MessageBoxButtonData ok[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "OK"}};
-    const SDL_MessageBoxButtonData yesNo[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "はい"},
-                                              {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 2, "いいえ"}};
+    std::vector<SDL_MessageBoxButtonData> data;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        Uint32 f = 0;
+        if (i == 0) f |= SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+        if (i + 1 == labels.size()) f |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+        data.push_back({f, static_cast<int>(i), labels[i].c_str()});
+    }
     // Message texts use CR LF; the box wants plain line feeds.
     std::string shown;
     for (char c : text) {
         if (c != '\r') shown += c;
     }
-    SDL_MessageBoxData data{};
-    data.flags = flags;
-    data.window = window_;
-    data.title = title.c_str();
-    data.message = shown.c_str();
-    data.numbuttons = buttons == MsgButtons::YesNo ? 2 : 1;
-    data.buttons = buttons == MsgButtons::YesNo ? yesNo : ok;
+    SDL_MessageBoxData box{};
+    box.flags = flags;
+    box.window = window_;
+    box.title = title.c_str();
+    box.message = shown.c_str();
+    box.numbuttons = static_cast<int>(data.size());
+    box.buttons = data.data();
     int hit = -1;
-    if (SDL_ShowMessageBox(&data, &hit) != 0) {
+    if (SDL_ShowMessageBox(&box, &hit) != 0) {
         Note("cannot show a message box (" + std::string(SDL_GetError()) + "): " + title + ": " + shown);
         hit = -1;
     }
-    // The box is modal: what was typed or clicked at the game window meanwhile is not for the game.
-    SDL_PumpEvents();
-    SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
-    composing_ = false;
+    if (hit < 0) hit = static_cast<int>(labels.size()) - 1;
     Redraw();
-    if (buttons == MsgButtons::YesNo) return hit == 1 ? MsgAnswer::Yes : MsgAnswer::No;
-    return MsgAnswer::Ok;
+    return hit;
 }
 
 // ---------------------------------------------------------------- controllers

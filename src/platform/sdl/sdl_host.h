@@ -19,6 +19,12 @@
 //   repeats as repeated key downs. The input method starting a composition (SDL_TEXTEDITING with
 //   text), or committing non-ASCII text without one (full-width direct input), arrives as key 229,
 //   the code the game knows for "the input method took a key".
+// - Message boxes are drawn into the game window over its picture with the game font (a classic
+//   dialog: Enter or Space takes the focused button, Escape "いいえ" or OK, arrows and Tab move
+//   the focus, Y and N answer, a click on a button); before the game has a window the box gets a
+//   small window of its own. SDL's system box is the fallback when no font can be opened: it
+//   needs X core fonts with Japanese glyphs, which many desktops and Xvfb do not have. Input
+//   that reached the game window while a box was up is dropped, as with a modal box.
 // - Present only copies the picture; it is shown when the game next looks for input, waits,
 //   sleeps or shows a message box, or at once when 30 ms have passed since the last showing, so
 //   a screen drawn in many small steps costs one presentation.
@@ -96,6 +102,14 @@ private:
         SDL_Joystick* joystick = nullptr;
     };
 
+    bool EnsureWindow();
+    void Upload(const Surface& picture);
+    // The modal box in the game window: the chosen button, or -2 when it cannot be drawn.
+    int RunBox(const std::string& text, const std::string& title, const std::vector<std::string>& labels,
+               MsgIcon icon);
+    // SDL's system message box: the chosen button (the last one when it fails).
+    int SystemBox(const std::string& text, const std::string& title, const std::vector<std::string>& labels,
+                  MsgIcon icon);
     void Translate(const SDL_Event& e);
     void DrainSdl();
     void Flush();      // shows the pending picture
