@@ -30,7 +30,7 @@ TEST_F(DataTest, MutatedDataFilesNeverCrash) {
 
     Mutator m(777u);
     vb::Randomize(5);
-    const int runs = RunFor(3000, 1.5, [&](int i) {
+    RunFor(25, 3000, 1.5, [&](int i) {
         const int which = i % 6;  // one file mutated per round, the others as seeded
         dir_.Write("eve/A_SYS_FILE.ini", which == 0 ? m.Mutate(sys) : sys[0]);
         dir_.Write("eve/A_WEPON_FILE.ini", which == 1 ? m.Mutate(weapons) : weapons[0]);
@@ -64,7 +64,6 @@ TEST_F(DataTest, MutatedDataFilesNeverCrash) {
             // Overflow and the like are errors of the data, reported to the caller: fine.
         }
     });
-    EXPECT_GT(runs, 20);
 }
 
 }  // namespace

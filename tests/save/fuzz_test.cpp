@@ -15,7 +15,7 @@ TEST_F(SaveTest, MutatedSlotFilesNeverCrash) {
     Mutator m(20240607u);
     gudtGame.udtC1.strSName = "今のゲーム";
     int loaded = 0;
-    const int runs = RunFor(4000, 1.5, [&](int) {
+    RunFor(200, 4000, 1.5, [&](int) {
         const std::string bytes = m.Mutate(seeds);
         try {
             // Whatever decodes can be written again (a text that came in damaged may refuse).
@@ -31,7 +31,6 @@ TEST_F(SaveTest, MutatedSlotFilesNeverCrash) {
             ASSERT_EQ(gudtGame, before);
         }
     });
-    EXPECT_GT(runs, 20);
     EXPECT_GT(loaded, 0);
 }
 

@@ -64,13 +64,17 @@ private:
     std::mt19937 rng_;
 };
 
-// Runs body until the iteration count or the time budget is spent, whichever comes first.
+// Runs body at least minIterations times, then on until maxIterations or the time budget, whichever
+// comes first: a busy machine still gets the minimum, a fast one more.
 template <typename F>
-int RunFor(int maxIterations, double seconds, F body) {
+int RunFor(int minIterations, int maxIterations, double seconds, F body) {
     const auto start = std::chrono::steady_clock::now();
     int i = 0;
     for (; i < maxIterations; ++i) {
-        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > seconds) break;
+        if (i >= minIterations &&
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > seconds) {
+            break;
+        }
         body(i);
     }
     return i;
