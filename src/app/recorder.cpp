@@ -58,6 +58,7 @@ void RecordingHost::Add(std::string text, bool input) {
     if (input) {
         lastInput_ = lines_.size() - 1;
         anyInput_ = true;
+        padReadSinceInput_ = false;
     }
 }
 
@@ -108,8 +109,18 @@ bool RecordingHost::JoyGetPos(int id, platform::JoyPos& out) {
         padX_ = x;
         padY_ = y;
         padButtons_ = out.buttons & 0xFFFF;
-        Add("pad " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(padButtons_), false);
+        std::string line = "pad " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(padButtons_);
+        if (anyInput_ && !padReadSinceInput_) {
+            // Nothing read the controller since the event delivered last: the change may be given
+            // before that event, so that a read in its handler sees it too.
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastInput_),
+                          Line{lines_[lastInput_].at, std::move(line), false});
+            ++lastInput_;
+        } else {
+            Add(std::move(line), false);
+        }
     }
+    padReadSinceInput_ = true;
     return ok;
 }
 

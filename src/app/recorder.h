@@ -74,6 +74,7 @@ private:
     std::vector<Line> lines_;
     std::size_t lastInput_ = 0;  // index of the line of the event delivered last
     int padId_ = -1;             // the controller the game reads
+    bool padReadSinceInput_ = false;
     bool anyInput_ = false;
     std::map<int, platform::JoyCaps> caps_;
     bool padKnown_ = false;
