@@ -19,7 +19,9 @@
 #include <SDL_mixer.h>
 
 #include "platform/sdl/midi_length.h"
+#include "platform/font.h"
 #include "platform/sdl/sdl_host.h"
+#include "platform/sdl/sdl_msgbox.h"
 
 using platform::Surface;
 
@@ -72,9 +74,37 @@ int Window(const std::string& out) {
         std::printf("\n");
     }
     const std::string cmd = "import -window root " + out;
-    const int rc = std::system(cmd.c_str());
+    int rc = std::system(cmd.c_str());
     host.SaveScreenshot(out + ".surface.png");
     std::printf("screenshot %s (rc %d)\n", out.c_str(), rc);
+
+    // Full-screen over the whole desktop: the picture scaled by whole steps, with bars around it.
+    std::printf("full-screen: %s\n", host.SetFullscreen(true) ? "on" : "refused");
+    Pump(host, 500);
+    SDL_GetWindowSize(host.NativeWindow(), &ww, &wh);
+    const platform::Viewport f = host.CurrentViewport();
+    std::printf("window %dx%d, picture at %d,%d size %dx%d\n", ww, wh, f.x, f.y, f.w, f.h);
+    for (const auto& p : {std::pair{f.x, f.y}, std::pair{f.x - 1, f.y + 10}, std::pair{f.x + f.w - 1, f.y + f.h - 1}}) {
+        std::printf("warp to window (%d, %d): ", p.first, p.second);
+        std::fflush(stdout);
+        SDL_WarpMouseInWindow(host.NativeWindow(), p.first, p.second);
+        Pump(host, 150);
+        std::printf("\n");
+    }
+    // (Without a window manager, as under a bare Xvfb, the X window itself keeps its size: the
+    // full-screen picture is then only right in the numbers above.)
+    std::printf("back to the window: %s\n", host.SetFullscreen(false) ? "yes" : "refused");
+    Pump(host, 300);
+    SDL_GetWindowSize(host.NativeWindow(), &ww, &wh);
+    std::printf("window %dx%d\n", ww, wh);
+
+    // The window resized by hand: 2x still fits, centred with bars.
+    SDL_SetWindowSize(host.NativeWindow(), 1500, 1100);
+    Pump(host, 500);
+    SDL_GetWindowSize(host.NativeWindow(), &ww, &wh);
+    const platform::Viewport r = host.CurrentViewport();
+    std::printf("resized window %dx%d, picture at %d,%d size %dx%d\n", ww, wh, r.x, r.y, r.w, r.h);
+    rc |= std::system(("import -window root " + out + ".resized.png").c_str());
     return rc == 0 ? 0 : 1;
 }
 
@@ -238,7 +268,29 @@ int Box(const std::string& out1, const std::string& out2) {
         host.MessageBox("終了しますか？", "SYSTEM MSG", platform::MsgButtons::YesNo, platform::MsgIcon::Question);
     user.join();
     std::printf("answer %s\n", a == platform::MsgAnswer::Yes ? "yes" : "no");
-    return a == platform::MsgAnswer::No ? 0 : 1;
+    // A click on the middle of "はい", in window coordinates (the picture fills the window).
+    const platform::Font* font = platform::Font_Get(platform::Font_PixelSize(9));
+    const std::vector<std::string> labels{"はい", "いいえ"};
+    const platform::MsgBoxLayout layout =
+        platform::MsgBox_Layout(640, 480, "終了しますか？", "SYSTEM MSG", labels, platform::MsgIcon::Question, *font);
+    const platform::Viewport v = host.CurrentViewport();
+    const int wx = v.x + (layout.buttons[0].left + layout.buttons[0].right) / 2 * v.w / 640;
+    const int wy = v.y + (layout.buttons[0].top + layout.buttons[0].bottom) / 2 * v.h / 480;
+    std::thread clicker([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.windowID = SDL_GetWindowID(host.NativeWindow());
+        e.button.x = wx;
+        e.button.y = wy;
+        SDL_PushEvent(&e);
+    });
+    const platform::MsgAnswer b =
+        host.MessageBox("終了しますか？", "SYSTEM MSG", platform::MsgButtons::YesNo, platform::MsgIcon::Question);
+    clicker.join();
+    std::printf("click at window (%d, %d): answer %s\n", wx, wy, b == platform::MsgAnswer::Yes ? "yes" : "no");
+    return a == platform::MsgAnswer::No && b == platform::MsgAnswer::Yes ? 0 : 1;
 }
 
 }  // namespace
