@@ -115,7 +115,7 @@ vb::Long Setting_Calc_Damage(const typAttack& In_udtAttack, const typTarget& In_
             }
             case 3: {
                 const double b = vb::Int(Rnd() * (P - P / 2 + 1) + P / 2);
-                const double h = b + 2 * UP - DF;
+                const double h = b + static_cast<double>(vb::MulLng(2, In_udtAttack.lngAtUp)) - DF;
                 d = Near(vb::Int(Rnd() * 11) + AT + h);
                 break;
             }
