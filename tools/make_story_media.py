@@ -3,7 +3,7 @@
 
     tools/make_story_media.py [GAME_DIR]      (default: game/ beside this folder)
 
-Pictures (PNG, pic/story_*.png): the message frame 7001, the scenes 7101-7107, the portraits
+Pictures (PNG, pic/story_*.png): the message frame 7001, the scenes 7101-7108, the portraits
 7201-7206, the end picture 8001 and the thank-you picture 9998. Pure white is the transparent
 colour of the game's painting, so every picture here keeps off it (254 at most) except where it
 should let the screen show through.
@@ -491,6 +491,34 @@ def scene_greenhouse():
     return finish(img, w, h)
 
 
+def scene_greenhouse_open():
+    """7108: the greenhouse after the thorns let go: clear glass, ローザ in bloom at the back."""
+    w, h = 640, 480
+    img, d = canvas(w, h)
+    vgradient(img, (200, 226, 224), (150, 184, 170))
+    d = ImageDraw.Draw(img)
+    rng = random.Random(7108)
+    for r, c in ((120, (236, 214, 190)), (80, (246, 226, 200))):
+        ell(d, 330, 210, r, r * 0.85, c, outline=None)
+    poly(d, [(40, 420), (40, 120), (320, 20), (600, 120), (600, 420)], None, outline=(90, 110, 104), width=8)
+    for x in range(40, 601, 70):
+        top = 120 - (1 - abs(x - 320) / 280) * 100
+        line(d, [(x, top), (x, 420)], fill=(110, 132, 124), width=3)
+    for y in (200, 300):
+        line(d, [(40, y), (600, y)], fill=(110, 132, 124), width=3)
+    rect(d, 0, 400, w, h, (120, 104, 84))
+    for x0, x1 in ((20, 90), (600, 560)):  # the vines, drawn back to the corners
+        thorn_vine(d, rng, x0, 460, x1, 300, colour=(64, 110, 60), width=5)
+    for _ in range(24):
+        x, y = rng.uniform(60, 600), rng.uniform(40, 380)
+        ell(d, x, y, 1.6, 1.6, (252, 246, 200), outline=None)
+    draw_rosa(d, 330, 250, 56)
+    for _ in range(18):
+        x, y = rng.uniform(80, 580), rng.uniform(404, 470)
+        flower(d, x, y, 5, rng.choice([(240, 120, 140), (250, 200, 80), (246, 160, 200)]), rot=rng.random())
+    return finish(img, w, h)
+
+
 def scene_bloom():
     """7106: the garden in bloom: blue sky, green hills, flowers everywhere."""
     w, h = 640, 480
@@ -610,6 +638,7 @@ PICTURES = [
     (7105, "story_greenhouse.png", 0, 0, scene_greenhouse),
     (7106, "story_bloom.png", 0, 0, scene_bloom),
     (7107, "story_night.png", 0, 0, scene_night),
+    (7108, "story_greenhouse_open.png", 0, 0, scene_greenhouse_open),
     (7201, "story_face_zove.png", 40, 246, lambda: portrait(draw_zove, (250, 236, 200), (236, 214, 170))),
     (7202, "story_face_haru.png", 40, 246, lambda: portrait(draw_haru, (214, 238, 206), (186, 222, 178))),
     (7203, "story_face_mitsu.png", 40, 246, lambda: portrait(draw_mitsu, (250, 240, 190), (246, 222, 150))),
