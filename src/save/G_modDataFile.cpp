@@ -24,7 +24,8 @@ public:
     void Text(const std::string& utf8) {
         const std::string bytes = vb::Utf8ToCp932(utf8);
         if (bytes.size() > 0xFFFF) {
-            vb::Raise(vb::kErrOverflow, vb::Error_Description(vb::kErrOverflow) + "\n(65535 バイトを超える文字列は保存できません)");
+            vb::Raise(vb::kErrOverflow,
+                      vb::Error_Description(vb::kErrOverflow) + "\n(65535 バイトを超える文字列は保存できません)");
         }
         Raw(static_cast<std::uint16_t>(bytes.size()), 2);
         out_ += bytes;
@@ -66,7 +67,9 @@ private:
     std::uint32_t Raw(int bytes) {
         Need(static_cast<std::size_t>(bytes));
         std::uint32_t v = 0;
-        for (int i = 0; i < bytes; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(in_[pos_ + i])) << (8 * i);
+        for (int i = 0; i < bytes; ++i) {
+            v |= static_cast<std::uint32_t>(static_cast<unsigned char>(in_[pos_ + i])) << (8 * i);
+        }
         pos_ += static_cast<std::size_t>(bytes);
         return v;
     }
@@ -81,9 +84,12 @@ bool ReadFileBytes(const std::string& native, std::string& out) {
         if (errno == ENOENT || errno == ENOTDIR) return false;
         vb::Raise(vb::kErrPathFileAccess);
     }
-    if (S_ISDIR(st.st_mode)) vb::Raise(vb::kErrPathFileAccess, "「" + native + "」はフォルダです。" + vb::Error_Description(vb::kErrPathFileAccess));
+    if (S_ISDIR(st.st_mode)) {
+        vb::Raise(vb::kErrPathFileAccess,
+                  "「" + native + "」はフォルダです。" + vb::Error_Description(vb::kErrPathFileAccess));
+    }
     std::ifstream in(native, std::ios::binary);
-    if (!in) vb::Raise(errno == EACCES ? vb::kErrPermissionDenied : vb::kErrPathFileAccess);
+    if (!in) vb::Raise(vb::kErrPermissionDenied, "「" + native + "」を読み込めません。");
     out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) vb::Raise(vb::kErrDeviceIO);
     return true;
