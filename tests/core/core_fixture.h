@@ -14,6 +14,7 @@
 #include "core/G_modManage_Media.h"
 #include "core/frmMain.h"
 #include "core/modEvent.h"
+#include "data/modData.h"
 #include "data/modSetting.h"
 #include "platform/trace.h"
 #include "support/test_support.h"
@@ -116,6 +117,7 @@ protected:
         gintChoice = 0;
         gintLastChoice = 0;
         gintMusicOpen = 1;
+        gudtGame = typGameData{};
         gobjMainForm = nullptr;
         gobjBackPic = nullptr;
         WriteGame();
