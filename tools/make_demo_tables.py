@@ -193,7 +193,7 @@ def item_rows(table, what):
 
 
 def accessory_file():
-    table = {n: (name, kind, value, price, note + "の そうしょく", info)
+    table = {n: (name, kind, value, price, note, info)
              for n, (name, kind, value, price, note, info) in ACCESSORIES.items()}
     return ini(["ぞーぶのにわ  そうしょく品", "名前:種類:-:量:-:値段:-:-:文:説明",
                 "種類 1 防御 2 攻撃 3 ほる 4 弱い敵 5 強い敵 6 守りのうすい敵 7 お金 8 なし 9 経験値 10 吸収"],
