@@ -102,7 +102,9 @@ public:
         buttons[3].clip = shown;
         buttons[4].clip = shown;
         buttons[0].isDefault = true;
+        // The two-line controller message fits its box in a slightly smaller size.
         Text2.padding = 1;
+        Text2.points = 8;
         focus = 0;
     }
 

@@ -186,7 +186,7 @@ Rect TextBox::Inner() const {
 
 void TextBox::Layout() {
     lines_.clear();
-    const platform::Font* font = UiFont(kUiPoints);
+    const platform::Font* font = UiFont(points);
     if (font == nullptr) {
         scrollBar_ = false;
         return;
@@ -204,7 +204,7 @@ void TextBox::Layout() {
 }
 
 int TextBox::VisibleLines() const {
-    const int lh = Text_LineHeight();
+    const int lh = Text_LineHeight(points);
     return lh > 0 ? std::max(1, Inner().h / lh) : 1;
 }
 
@@ -265,7 +265,7 @@ void TextBox::Paint(Surface& s) const {
     Draw_Fill(s, rect, kWindow);
     Draw_Bevel(s, rect, true);
     const Rect in = Inner();
-    const platform::Font* font = UiFont(kUiPoints);
+    const platform::Font* font = UiFont(points);
     if (font != nullptr) {
         const int lh = font->LineHeight();
         std::vector<platform::TextLine> shown;

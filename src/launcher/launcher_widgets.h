@@ -91,6 +91,7 @@ public:
     Rect rect;
     bool focus = false;
     int padding = 2;  // between the frame and the text
+    double points = kUiPoints;
 
     void SetText(const std::string& utf8);
     const std::string& Text() const { return text_; }
