@@ -41,6 +41,8 @@ public:
 
     int PixelSize() const { return pixelSize_; }
     int LineHeight() const override { return lineHeight_; }
+    // Pixels from the top of a line to the baseline.
+    int Ascent() const { return ascent_; }
     int Advance(char32_t ch) const override;
     // The glyph of ch (rendered on first use and cached).
     const Glyph& GlyphOf(char32_t ch) const;

@@ -29,9 +29,21 @@ void Text_Paint(Surface& dst, const std::vector<TextLine>& lines, const TextRect
     for (const TextLine& line : lines) {
         if (line.y >= y1) break;  // lines only go down from here
         int pen = line.x;
-        for (char32_t ch : line.chars) {
+        for (char32_t marked : line.chars) {
+            const char32_t ch = Text_CharOf(marked);
             if (ch < 0x20 || ch == 0x7F) continue;
             const Glyph& g = font.GlyphOf(ch);
+            if (marked != ch) {
+                // A mnemonic's underline, just below the baseline.
+                const int thick = std::max(1, font.PixelSize() / 16);
+                const int top = line.y + std::min(font.Ascent() + 1, font.LineHeight() - thick);
+                const int uy0 = std::max(y0, top);
+                const int uy1 = std::min(y1, top + thick);
+                for (int y = uy0; y < uy1; ++y) {
+                    Colour* row = dst.Row(y);
+                    for (int x = std::max(x0, pen); x < std::min(x1, pen + g.advance); ++x) row[x] = colour;
+                }
+            }
             const int gx = pen + g.offsetX;
             const int gy = line.y + g.offsetY;
             pen += g.advance;

@@ -6,9 +6,12 @@ namespace platform {
 namespace {
 
 bool IsControl(char32_t ch) { return ch < 0x20 || ch == 0x7F; }
-bool IsSpace(char32_t ch) { return ch == U' '; }
+bool IsSpace(char32_t ch) { return Text_CharOf(ch) == U' '; }
 
-int AdvanceOf(const FontMetrics& m, char32_t ch) { return IsControl(ch) ? 0 : m.Advance(ch); }
+int AdvanceOf(const FontMetrics& m, char32_t ch) {
+    ch = Text_CharOf(ch);
+    return IsControl(ch) ? 0 : m.Advance(ch);
+}
 
 int WidthOf(const FontMetrics& m, const std::u32string& s, std::size_t from, std::size_t to) {
     int w = 0;
@@ -20,7 +23,15 @@ std::u32string Decode(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
-    while (pos < utf8.size()) out.push_back(vb::Utf8Next(utf8, pos));
+    while (pos < utf8.size()) {
+        char32_t ch = vb::Utf8Next(utf8, pos);
+        if (ch == U'&') {
+            if (pos >= utf8.size()) break;  // a last lone prefix shows nothing
+            ch = vb::Utf8Next(utf8, pos);
+            if (ch != U'&' && ch != U'\r' && ch != U'\n') ch |= kTextUnderline;
+        }
+        out.push_back(ch);
+    }
     return out;
 }
 
@@ -41,7 +52,7 @@ std::vector<std::u32string> Paragraphs(const std::u32string& s) {
 
 // A line may end between a and b (a before b).
 bool BreakBetween(char32_t a, char32_t b) {
-    return IsSpace(a) || IsSpace(b) || Text_BreaksAnywhere(a) || Text_BreaksAnywhere(b);
+    return IsSpace(a) || IsSpace(b) || Text_BreaksAnywhere(Text_CharOf(a)) || Text_BreaksAnywhere(Text_CharOf(b));
 }
 
 // Breaks one paragraph into lines no wider than maxWidth. Latin words move to the next line whole
@@ -105,7 +116,7 @@ std::vector<TextLine> Text_Layout(std::string_view utf8, const TextRect& rect, T
     if (align == TextAlign::CentreSingle) {
         TextLine line;
         for (char32_t ch : text) {
-            if (!IsControl(ch)) line.chars.push_back(ch);
+            if (!IsControl(Text_CharOf(ch))) line.chars.push_back(ch);
         }
         line.width = WidthOf(metrics, line.chars, 0, line.chars.size());
         line.x = rect.left + FloorHalf(rect.Width() - line.width);

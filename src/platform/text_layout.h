@@ -37,6 +37,10 @@ enum class TextAlign {
 // The alignment codes of the game: 0 and 1 wrap, every other value is the centred single line.
 TextAlign Text_AlignFromCode(int code);
 
+// A character of a laid-out line that carries this bit is drawn underlined (see Text_Layout).
+inline constexpr char32_t kTextUnderline = 0x80000000u;
+inline constexpr char32_t Text_CharOf(char32_t ch) { return ch & ~kTextUnderline; }
+
 struct TextLine {
     std::u32string chars;  // what is drawn (the spaces a wrap ended at are left out)
     int x = 0;             // left edge of the first glyph
@@ -51,6 +55,9 @@ bool Text_BreaksAnywhere(char32_t ch);
 // Lays the UTF-8 text out in the rectangle. CR LF, a lone CR and a lone LF each end a line when
 // wrapping; in the single-line mode they take no room and draw nothing. Malformed UTF-8 becomes
 // U+FFFD. Lines below the rectangle are still returned; the painter clips them.
+// The ampersand is the mnemonic prefix, as the window system's text call treats it (the game's
+// texts were written against that): "&&" shows one "&", "&x" shows x underlined, a last lone "&"
+// shows nothing.
 std::vector<TextLine> Text_Layout(std::string_view utf8, const TextRect& rect, TextAlign align,
                                   const FontMetrics& metrics);
 

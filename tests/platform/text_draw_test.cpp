@@ -96,6 +96,20 @@ TEST(TextDraw, GlyphsInTheTextColourWithoutABackground) {
     (void)blended;
 }
 
+TEST(TextDraw, MnemonicIsUnderlinedBelowTheBaseline) {
+    const Font* f = Font_Get(13);
+    ASSERT_NE(f, nullptr);
+    Surface plain(60, 20, kBack), marked(60, 20, kBack);
+    ASSERT_TRUE(Text_Draw(plain, "AB", {0, 0, 60, 20}, 10, 0xFFFFFF, TextAlign::WrapLeft));
+    ASSERT_TRUE(Text_Draw(marked, "A&B", {0, 0, 60, 20}, 10, 0xFFFFFF, TextAlign::WrapLeft));
+    const int row = std::min(f->Ascent() + 1, f->LineHeight() - 1);  // inside the line
+    const int a = f->Advance(U'A');
+    for (int x = 0; x < 60; ++x) {
+        const bool under = x >= a && x < 2 * a;
+        EXPECT_EQ(marked.At(x, row) == 0xFFFFFF, under || plain.At(x, row) == 0xFFFFFF) << x;
+    }
+}
+
 TEST(TextDraw, CentredLineSitsInTheMiddleAndIgnoresLineBreaks) {
     Surface s(200, 100, kBack);
     ASSERT_TRUE(Text_Draw(s, "田\r\n田", {0, 0, 200, 100}, 10, 0, TextAlign::CentreSingle));

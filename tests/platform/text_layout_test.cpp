@@ -123,6 +123,28 @@ TEST(TextLayout, LinesBelowTheRectangleAreStillPlacedForTheClip) {
     EXPECT_EQ(lines[6].y, 375 + 6 * 16);
 }
 
+TEST(TextLayout, AmpersandIsTheMnemonicPrefix) {
+    FakeMetrics m;
+    const struct {
+        const char* text;
+        std::u32string chars;
+    } cases[] = {
+        {"R&&D", U"R&D"},
+        {"A&BC", std::u32string{U'A', U'B' | kTextUnderline, U'C'}},
+        {"abc&", U"abc"},
+        {"&", U""},
+        {"&あ", std::u32string{U'あ' | kTextUnderline}},
+    };
+    for (const auto& c : cases) {
+        const auto lines = Text_Layout(c.text, {0, 0, 640, 16}, TextAlign::WrapLeft, m);
+        ASSERT_EQ(lines.size(), 1u) << c.text;
+        EXPECT_EQ(lines[0].chars, c.chars) << c.text;
+    }
+    // The prefix takes no room.
+    EXPECT_EQ(Text_Layout("A&BC", {0, 0, 640, 16}, TextAlign::WrapLeft, m)[0].width, 24);
+    EXPECT_EQ(Text_Layout("&&&&", {0, 0, 100, 16}, TextAlign::CentreSingle, m)[0].width, 16);
+}
+
 TEST(TextLayout, MalformedUtf8IsReplacedNotFatal) {
     FakeMetrics m;
     const auto lines = Text_Layout(std::string("a\xff" "b", 3), {0, 0, 640, 16}, TextAlign::WrapLeft, m);
