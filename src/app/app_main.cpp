@@ -168,7 +168,12 @@ int App_Main(const std::vector<std::string>& args) {
     } catch (const platform::ProgramExit& e) {
         code = e.code;
     } catch (const platform::ScriptFailure& f) {
-        std::fprintf(stderr, "zove: %s\n", f.message.c_str());
+        // Failures of the runner name their line; those of the host (an unanswered box) get the
+        // line the replay had reached.
+        std::string message = f.message;
+        const std::string where = runner.Where();
+        if (message.rfind("replay line ", 0) != 0 && !where.empty()) message += " (" + where + ")";
+        std::fprintf(stderr, "zove: %s\n", message.c_str());
         code = kExitScript;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zove: stopped by an unexpected error: %s\n", e.what());

@@ -1,5 +1,6 @@
 #include "app/replay.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -371,6 +372,13 @@ std::uint32_t ReplayRunner::Step(platform::ScriptedHost& host) {
         if (!Execute(host, commands_[pc_], wake)) return wake;
         ++pc_;
     }
+}
+
+std::string ReplayRunner::Where() const {
+    if (commands_.empty()) return "";
+    if (pc_ == 0) return "before the first replay line";
+    const ReplayCommand& last = commands_[std::min(pc_, commands_.size()) - 1];
+    return "after replay line " + std::to_string(last.line) + " (" + last.source + ")";
 }
 
 void ReplayRunner::Fail(const ReplayCommand& c, const std::string& why) const {

@@ -76,6 +76,9 @@ public:
     std::uint32_t Step(platform::ScriptedHost& host);
 
     bool Finished() const { return pc_ >= commands_.size(); }
+    // Where the replay stands, for messages: "after replay line N (SOURCE)" naming the line
+    // carried out last (empty for an empty replay).
+    std::string Where() const;
 
 private:
     // Carries out one line; false when it has to wait (wake then holds when to ask again).

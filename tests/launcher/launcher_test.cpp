@@ -219,6 +219,24 @@ TEST_F(LauncherTest, MenusWriteTheFileAtOnceAndMoveTheMarks) {
     EXPECT_NE(trace.find("launcher M_SA3\n"), std::string::npos);
 }
 
+TEST_F(LauncherTest, AnUnwritableSettingsFileIsReportedAndTheChoiceStillHolds) {
+    // The program's folder is a file here, so game.ini cannot be written beside it.
+    dir_.Write("not-a-folder", "x");
+    StartOptions options;
+    options.appDir = dir_.File("not-a-folder");
+    Start_Set_Options(options);
+    frmStart_Show();
+    const std::size_t before = host().Messages().size();
+    Operate("M_S2");
+    Operate("M_SA2");
+    ASSERT_EQ(host().Messages().size(), before + 2);
+    EXPECT_EQ(gblnFullScreen, vb::kTrue);
+    EXPECT_EQ(glngFrameTime, 22);
+    EXPECT_TRUE(frmStart_Checked("M_S2"));
+    EXPECT_TRUE(frmStart_Checked("M_SA2"));
+    EXPECT_TRUE(frmStart_IsOpen());
+}
+
 TEST_F(LauncherTest, MenuOpensOnPressAndClosesOnAPressOutside) {
     frmStart_Show();
     const std::vector<InputEvent> events = frmStart_EventsFor("M_SA3");
