@@ -5,6 +5,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "common/vb_string.h"
@@ -14,7 +15,8 @@ namespace {
 
 struct Listing {
     struct timespec mtime {};
-    std::vector<std::string> names;
+    std::unordered_set<std::string> names;
+    std::unordered_map<std::string, std::string> folded;  // lower-case name -> first such name
 };
 
 std::unordered_map<std::string, Listing>& Cache() {
@@ -36,7 +38,9 @@ const Listing* ListDir(const std::string& dir) {
     if (DIR* d = opendir(dir.empty() ? "." : dir.c_str())) {
         while (dirent* e = readdir(d)) {
             std::string n = e->d_name;
-            if (n != "." && n != "..") l.names.push_back(std::move(n));
+            if (n == "." || n == "..") continue;
+            l.folded.try_emplace(LCase(n), n);
+            l.names.insert(std::move(n));
         }
         closedir(d);
     }
@@ -76,15 +80,11 @@ std::string Path_Resolve(std::string_view path) {
             if (l == nullptr) {
                 dirKnown = false;
             } else {
-                bool exact = false;
-                std::string folded;
-                const std::string want = LCase(part);
-                for (const std::string& n : l->names) {
-                    if (n == part) { exact = true; break; }
-                    if (folded.empty() && LCase(n) == want) folded = n;
+                if (l->names.count(part) == 0) {
+                    auto it = l->folded.find(LCase(part));
+                    if (it != l->folded.end()) chosen = it->second;
+                    else dirKnown = false;
                 }
-                if (!exact && !folded.empty()) chosen = folded;
-                if (!exact && folded.empty()) dirKnown = false;
             }
         }
         out = Join(out, chosen);
