@@ -419,7 +419,8 @@ def title_theme():
             pattern = [r, fifth, r + 12, third + 12, fifth + 12, third + 12, r + 12, fifth]
             for k in range(int(span * 2)):
                 vel = 64 if k % 4 == 0 else 50
-                harp.note(t0 + k * 0.5, 0.9, pattern[k % len(pattern)], vel)
+                # Rings on, but never into the next chord.
+                harp.note(t0 + k * 0.5, min(0.9, span - k * 0.5), pattern[k % len(pattern)], vel)
             # Strings: the chord held, voiced close around middle C.
             voice = sorted(((p - 48) % 12) + 60 for p in tones[:3])
             if len(tones) > 3:
