@@ -13,6 +13,8 @@ void Pending(const char* name) { platform::Trace_Write(std::string("pending ") +
 // A sub-screen that is not there: on its entry input go back to the state that opened it.
 void LeaveToReturnState(vb::Integer kind) {
     if (kind != kInputRefresh && kind != kInputRefreshEntry) return;
+    // A return state naming the screen itself would bounce back here without end.
+    if (gintReturnState == static_cast<vb::Long>(gintGameState)) return;
     gintGameState = gintReturnState;
     Event_Dispatch(kInputRefresh, 0, 0);
 }
