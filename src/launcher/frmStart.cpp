@@ -150,7 +150,30 @@ public:
     void Show() {
         Paint();
         platform::Host_Get().Present(image);
+        shown = Look();
     }
+    // Everything the picture depends on that input can change: a pointer move that changes none
+    // of it needs no new picture.
+    std::vector<int> Look() const {
+        std::vector<int> v;
+        for (const Button& b : buttons) {
+            v.push_back(b.hover);
+            v.push_back(b.pressed);
+            v.push_back(b.focus);
+            v.push_back(b.isDefault);
+        }
+        v.push_back(menu.openMenu);
+        v.push_back(menu.hotTitle);
+        v.push_back(menu.hotItem);
+        for (const launcher::Menu& m : menu.menus) {
+            for (const launcher::MenuItem& it : m.items) v.push_back(it.checked);
+        }
+        v.push_back(Text1.TopLine());
+        v.push_back(static_cast<int>(Text1.pressedPart));
+        v.push_back(Text1.focus);
+        return v;
+    }
+    std::vector<int> shown;
     void OnInput(const InputEvent& e) override;
     void OnTimer(int timerId) override;
 
@@ -535,7 +558,7 @@ void frmStartWindow::OnInput(const InputEvent& e) {
         case EventType::CloseRequested: platform::Program_End(0);
     }
     // Start unloads the launcher inside the handler; the main window owns the screen from then on.
-    if (open) Show();
+    if (open && Look() != shown) Show();
 }
 
 void frmStartWindow::OnTimer(int timerId) {
