@@ -47,12 +47,12 @@ std::string FileOf(FcPattern* font) {
 }
 
 // fontconfig's best match for the pattern; "japanese" says whether it holds Japanese characters.
-std::string Match(const char* family, bool& japanese) {
+std::string Match(const char* family, bool& japanese, bool inJapanese = true) {
     japanese = false;
     FcPattern* pat = FcPatternCreate();
     if (pat == nullptr) return {};
     if (family != nullptr) FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-    FcPatternAddString(pat, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+    if (inJapanese) FcPatternAddString(pat, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
     FcConfigSubstitute(nullptr, pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
     FcResult result = FcResultNoMatch;
@@ -88,6 +88,10 @@ std::string FindFaceWithFontconfig() {
         if (japanese) return path;
         if (fallback.empty()) fallback = path;
     }
+    // Without Japanese faces, a fixed-pitch face comes nearest to the gothic one.
+    bool unused = false;
+    const std::string mono = Match("monospace", unused, false);
+    if (!mono.empty()) fallback = mono;
     if (fallback.empty()) {
         std::fprintf(stderr, "zove: no font found through fontconfig; texts are not drawn\n");
     } else {
