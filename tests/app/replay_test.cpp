@@ -251,6 +251,23 @@ TEST_F(ReplayRunnerTest, ExpectAndLauncherFailuresNameTheLine) {
     EXPECT_NE(failure_.find("line 1 (launcher Command1): the launcher is not open"), std::string::npos);
 }
 
+TEST_F(ReplayRunnerTest, ScreenshotAndDumpWriteTheirFiles) {
+    gintGameState = 7;
+    gintChoice = 2;
+    EXPECT_EQ(Run("screenshot " + dir_.File("shot.png") + "\ndump " + dir_.File("d.json") + "\n"), 0) << failure_;
+    const std::string png = testing_support::ReadBytes(dir_.File("shot.png"));
+    ASSERT_GT(png.size(), 8u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    const std::string json = testing_support::ReadBytes(dir_.File("d.json"));
+    for (const char* part : {"{\"gintGameState\":7,", "\"gintReturnState\":", "\"glngFrameTime\":", "\"gintChoice\":2,",
+                             "\"gudtGame\":{\"udtProgress\":{"}) {
+        EXPECT_NE(json.find(part), std::string::npos) << part << " in " << json.substr(0, 200);
+    }
+    EXPECT_EQ(Run("wait 5\nscreenshot " + dir_.File("no/dir/x.png") + "\n"), 3);
+    EXPECT_NE(failure_.find("replay line 2 (screenshot"), std::string::npos) << failure_;
+    EXPECT_NE(failure_.find("cannot write"), std::string::npos) << failure_;
+}
+
 TEST_F(ReplayRunnerTest, PreparedLinesComeBeforeTheStartAndAnswersWaitForTheirBox) {
     runner_ = std::make_unique<ReplayRunner>(Parse("seed 9\npad 1 -1 5\nanswer no\nanswer yes\nwait 5\n"));
     runner_->Prepare(host());
