@@ -114,6 +114,21 @@ void Transparent(Surface& dst, long long xDest, long long yDest, long long w, lo
     if (w <= 0 || h <= 0) return;
     const Clip c = ClipTo(dst, xDest, yDest, w, h);
     if (c.Empty()) return;
+    if (src.coverage == nullptr && src.surface != nullptr && src.surface != &dst) {
+        // A bitmap from another surface (every sprite): no private copy needed.
+        const Surface& s = *src.surface;
+        for (long long j = c.j0; j < c.j1; ++j) {
+            Colour* row = dst.Row(static_cast<int>(yDest + j));
+            const long long sy = src.y0 + j;
+            const Colour* srow = sy >= 0 && sy < s.Height() ? s.Row(static_cast<int>(sy)) : nullptr;
+            for (long long i = c.i0; i < c.i1; ++i) {
+                const long long sx = src.x0 + i;
+                const Colour v = srow != nullptr && sx >= 0 && sx < s.Width() ? (srow[sx] & kRgb) : src.outside;
+                if (v != mask) row[xDest + i] = v;
+            }
+        }
+        return;
+    }
     const Grab g(src, c.i0, c.j0, c.i1, c.j1);
     for (long long j = c.j0; j < c.j1; ++j) {
         Colour* row = dst.Row(static_cast<int>(yDest + j));
