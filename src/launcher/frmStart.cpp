@@ -596,6 +596,8 @@ void Start_Load_Settings() {
 }
 
 void frmStart_Show() {
+    // A launcher that was started from is gone for good; showing one again starts afresh.
+    if (gForm && !gForm->open) gForm.reset();
     frmStartWindow& form = Form();
     form.Form_Load();
     try {
