@@ -692,6 +692,7 @@ std::string frmStart_Text1() { return Form().Text1.Text(); }
 std::string frmStart_Text2() { return Form().Text2.Text(); }
 std::string frmStart_VersionLabel() { return Form().version; }
 bool frmStart_Text1_HasScrollBar() { return Form().Text1.HasScrollBar(); }
+int frmStart_Text1_TopLine() { return Form().Text1.TopLine(); }
 
 std::string frmStart_Focus() {
     frmStartWindow& form = Form();

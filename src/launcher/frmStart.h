@@ -60,6 +60,7 @@ std::string frmStart_Text1();          // the information text
 std::string frmStart_Text2();          // the controller status
 std::string frmStart_VersionLabel();   // Label1 index 0
 bool frmStart_Text1_HasScrollBar();
+int frmStart_Text1_TopLine();          // first line shown of the information text
 std::string frmStart_Focus();          // name of the control with the keyboard focus
 // Forgets the launcher (a fresh one on the next show); for tests.
 void frmStart_Unload();

@@ -389,16 +389,55 @@ TEST_F(LauncherTest, LongInformationTextGetsAScrollBar) {
     dir_.WriteSjis("game/help/gameInfo.txt", lines);
     frmStart_Show();
     ASSERT_TRUE(frmStart_Text1_HasScrollBar());
+    EXPECT_EQ(frmStart_Text1_TopLine(), 0);
+    // The box is (16, 112, 361, 161) below the 20-pixel menu bar; its arrows are 16 pixels square.
+    const float barX = 16 + 361 - 10;
+    const float downY = kTop + 112 + 161 - 10;
+    const float upY = kTop + 112 + 10;
     const platform::Surface before = host().LastPresented();
-    // The down arrow sits at the bottom right of the box (16, 112, 361, 161).
-    Click(16 + 361 - 10, kTop + 112 + 161 - 10);
+    Click(barX, downY);
+    EXPECT_EQ(frmStart_Text1_TopLine(), 1);
     EXPECT_FALSE(host().LastPresented() == before);
-    // Down on the focused box scrolls too, End goes to the last line, Home back to the first.
+    // Held down, the arrow repeats after a pause, and only while the pointer stays on it.
+    Queue(EventType::MouseDown, barX, downY);
+    platform::Pump_DoEvents();
+    EXPECT_EQ(frmStart_Text1_TopLine(), 2);
+    host().SetNow(host().Ticks() + 450);
+    platform::Pump_DoEvents();
+    EXPECT_EQ(frmStart_Text1_TopLine(), 3);
+    host().SetNow(host().Ticks() + 60);
+    platform::Pump_DoEvents();
+    EXPECT_EQ(frmStart_Text1_TopLine(), 4);
+    Queue(EventType::MouseMove, 100, 60);
+    platform::Pump_DoEvents();
+    host().SetNow(host().Ticks() + 60);
+    platform::Pump_DoEvents();
+    EXPECT_EQ(frmStart_Text1_TopLine(), 4);
+    Queue(EventType::MouseUp, 100, 60);
+    platform::Pump_DoEvents();
+    // A press on the track below the thumb pages down; the up arrow goes back a line.
+    const int paged = frmStart_Text1_TopLine();
+    Click(barX, downY - 20);
+    EXPECT_GT(frmStart_Text1_TopLine(), paged + 5);
+    const int beforeUp = frmStart_Text1_TopLine();
+    Click(barX, upY);
+    const int afterUp = frmStart_Text1_TopLine();
+    EXPECT_EQ(afterUp, beforeUp - 1);
+    // Keys scroll the focused box: End to the last line, Home back to the first.
     Key(35);
-    const platform::Surface atEnd = host().LastPresented();
+    const int last = frmStart_Text1_TopLine();
+    EXPECT_GT(last, afterUp);
+    Key(platform::kKeyDown);
+    EXPECT_EQ(frmStart_Text1_TopLine(), last);
     Key(36);
-    Key(35);
-    EXPECT_TRUE(host().LastPresented() == atEnd);
+    EXPECT_EQ(frmStart_Text1_TopLine(), 0);
+    // Drag the thumb from the top of the track to its bottom: the last line comes into view.
+    const float thumbY = kTop + 112 + 2 + 16 + 3;
+    Queue(EventType::MouseDown, barX, thumbY);
+    Queue(EventType::MouseMove, barX, kTop + 112 + 161);
+    Queue(EventType::MouseUp, barX, kTop + 112 + 161);
+    platform::Pump_DoEvents();
+    EXPECT_EQ(frmStart_Text1_TopLine(), last);
 }
 
 TEST_F(LauncherTest, ControllerStatusText) {
