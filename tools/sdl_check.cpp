@@ -5,6 +5,8 @@
 //   sdl_check music FILE.mid [SF] plays a MIDI file, reports when the sequence ends (loop status)
 //                                and when the synthesizer falls silent
 //   sdl_check midi OUT.mid SECS  writes a MIDI file of SECS seconds of notes (for the music check)
+//   sdl_check pad                reads SDL's virtual controllers through the host
+//   sdl_check url URL            opens URL with xdg-open
 //   sdl_check box OUT1 OUT2      shows a Yes/No box over the picture and an OK box without a
 //                                window, screenshots both, answers them from the keyboard
 #include <atomic>
@@ -293,6 +295,60 @@ int Box(const std::string& out1, const std::string& out2) {
     return a == platform::MsgAnswer::No && b == platform::MsgAnswer::Yes ? 0 : 1;
 }
 
+// Virtual controllers (SDL's own test devices): one game controller, one plain joystick with a hat.
+int Pad() {
+    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+    const int pad = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, 15, 0);
+    const int stick = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4, 1);
+    if (pad < 0 || stick < 0) {
+        std::printf("no virtual joysticks: %s\n", SDL_GetError());
+        return 1;
+    }
+    platform::SdlHost host;
+    if (!host.Init(false)) return 1;
+    std::printf("JoyNumDevs %d\n", host.JoyNumDevs());
+    SDL_Joystick* jp = SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(pad));
+    SDL_Joystick* js = SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(stick));
+    int failures = 0;
+    auto check = [&](int id, std::uint32_t x, std::uint32_t y, std::uint32_t buttons, const char* what) {
+        platform::JoyPos p;
+        const bool ok = host.JoyGetPos(id, p);
+        const bool good = ok && p.x == x && p.y == y && p.buttons == buttons;
+        failures += good ? 0 : 1;
+        std::printf("%-34s id %d: %s x %u y %u buttons %u%s\n", what, id, ok ? "read" : "failed", p.x, p.y, p.buttons,
+                    good ? "" : "   <-- unexpected");
+    };
+    platform::JoyCaps caps;
+    std::printf("caps of 0: %s %u..%u\n", host.JoyGetCaps(0, caps) ? "read" : "failed", caps.xMin, caps.xMax);
+    check(0, 32768, 32768, 0, "controller at rest");
+    SDL_JoystickSetVirtualAxis(jp, SDL_CONTROLLER_AXIS_LEFTX, -32768);
+    SDL_JoystickSetVirtualAxis(jp, SDL_CONTROLLER_AXIS_LEFTY, 32767);
+    SDL_JoystickSetVirtualButton(jp, SDL_CONTROLLER_BUTTON_A, 1);
+    SDL_JoystickSetVirtualButton(jp, SDL_CONTROLLER_BUTTON_Y, 1);
+    check(0, 0, 65535, 9, "stick left-down, A and Y");
+    SDL_JoystickSetVirtualAxis(jp, SDL_CONTROLLER_AXIS_LEFTX, 0);
+    SDL_JoystickSetVirtualAxis(jp, SDL_CONTROLLER_AXIS_LEFTY, 0);
+    SDL_JoystickSetVirtualButton(jp, SDL_CONTROLLER_BUTTON_A, 0);
+    SDL_JoystickSetVirtualButton(jp, SDL_CONTROLLER_BUTTON_Y, 0);
+    SDL_JoystickSetVirtualButton(jp, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+    SDL_JoystickSetVirtualButton(jp, SDL_CONTROLLER_BUTTON_B, 1);
+    check(0, 65535, 32768, 2, "D-pad right, B");
+    SDL_JoystickSetVirtualAxis(js, 0, 32767);
+    SDL_JoystickSetVirtualHat(js, 0, SDL_HAT_UP);
+    SDL_JoystickSetVirtualButton(js, 2, 1);
+    check(1, 65535, 0, 4, "joystick right, hat up, button 3");
+    platform::JoyPos none;
+    std::printf("id 2 (empty slot): %s\n", host.JoyGetPos(2, none) ? "read" : "failed");
+    return failures == 0 ? 0 : 1;
+}
+
+int Url(const std::string& url) {
+    platform::SdlHost host;
+    if (!host.Init(false)) return 1;
+    std::printf("OpenUrl(%s): %s\n", url.c_str(), host.OpenUrl(url) ? "started" : "failed");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -304,7 +360,9 @@ int main(int argc, char** argv) {
         return Music(argv[2]);
     }
     if (mode == "midi" && argc > 3) return WriteMidi(argv[2], std::atof(argv[3]));
+    if (mode == "pad") return Pad();
+    if (mode == "url" && argc > 2) return Url(argv[2]);
     if (mode == "box" && argc > 3) return Box(argv[2], argv[3]);
-    std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid [SF] | midi OUT.mid SECS | box OUT1 OUT2\n", stderr);
+    std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid [SF] | midi OUT.mid SECS | box OUT1 OUT2 | pad | url URL\n", stderr);
     return 2;
 }
