@@ -6,6 +6,7 @@
 //                                and when the synthesizer falls silent
 //   sdl_check midi OUT.mid SECS  writes a MIDI file of SECS seconds of notes (for the music check)
 //   sdl_check pad                reads SDL's virtual controllers through the host
+//   sdl_check keys               pushes key, text and window events and prints what arrives
 //   sdl_check url URL            opens URL with xdg-open
 //   sdl_check box OUT1 OUT2      shows a Yes/No box over the picture and an OK box without a
 //                                window, screenshots both, answers them from the keyboard
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -342,6 +344,58 @@ int Pad() {
     return failures == 0 ? 0 : 1;
 }
 
+// SDL events pushed into the queue, as the window system would deliver them, and what the game gets.
+int Keys() {
+    platform::SdlHost host;
+    if (!host.Init(false)) return 1;
+    host.OpenWindow({"keys", 640, 480, false});
+    host.Present(TestPicture());
+    const Uint32 win = SDL_GetWindowID(host.NativeWindow());
+    auto key = [&](SDL_Keycode sym, Uint16 mod, Uint8 repeat) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.windowID = win;
+        e.key.keysym.sym = sym;
+        e.key.keysym.mod = mod;
+        e.key.repeat = repeat;
+        SDL_PushEvent(&e);
+    };
+    key(SDLK_RETURN, 0, 0);
+    key(SDLK_DOWN, 0, 0);
+    key(SDLK_DOWN, 0, 1);  // held: repeats
+    key(SDLK_KP_3, KMOD_NUM, 0);
+    key(SDLK_F4, KMOD_LALT, 0);
+    key(SDLK_RETURN, KMOD_LALT, 0);  // full-screen on, not passed on
+    key(SDLK_RETURN, KMOD_RALT, 0);  // and off again
+    SDL_Event t{};
+    t.type = SDL_TEXTEDITING;
+    t.edit.windowID = win;
+    std::strcpy(t.edit.text, "か");
+    SDL_PushEvent(&t);
+    SDL_PushEvent(&t);  // the same composition goes on: no second 229
+    t.type = SDL_TEXTINPUT;
+    std::strcpy(t.text.text, "課");
+    SDL_PushEvent(&t);  // committed
+    std::strcpy(t.text.text, "ａ");
+    SDL_PushEvent(&t);  // full-width direct input without composition: 229
+    std::strcpy(t.text.text, "a");
+    SDL_PushEvent(&t);  // plain text: nothing (the key down carries it)
+    SDL_Event c{};
+    c.type = SDL_WINDOWEVENT;
+    c.window.windowID = win;
+    c.window.event = SDL_WINDOWEVENT_CLOSE;
+    SDL_PushEvent(&c);
+    platform::InputEvent e;
+    int n = 0;
+    while (host.PollEvent(e)) {
+        ++n;
+        if (e.type == platform::EventType::KeyDown) std::printf("key down %d shift %d\n", e.key, e.shift);
+        else if (e.type == platform::EventType::CloseRequested) std::printf("close requested\n");
+        else std::printf("other event %d\n", static_cast<int>(e.type));
+    }
+    return n == 8 ? 0 : 1;
+}
+
 int Url(const std::string& url) {
     platform::SdlHost host;
     if (!host.Init(false)) return 1;
@@ -361,8 +415,9 @@ int main(int argc, char** argv) {
     }
     if (mode == "midi" && argc > 3) return WriteMidi(argv[2], std::atof(argv[3]));
     if (mode == "pad") return Pad();
+    if (mode == "keys") return Keys();
     if (mode == "url" && argc > 2) return Url(argv[2]);
     if (mode == "box" && argc > 3) return Box(argv[2], argv[3]);
-    std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid [SF] | midi OUT.mid SECS | box OUT1 OUT2 | pad | url URL\n", stderr);
+    std::fputs("usage: sdl_check window OUT.png | present N | music FILE.mid [SF] | midi OUT.mid SECS | box OUT1 OUT2 | pad | keys | url URL\n", stderr);
     return 2;
 }
