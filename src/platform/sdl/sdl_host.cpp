@@ -302,7 +302,14 @@ void SdlHost::Translate(const SDL_Event& e) {
             in.type = EventType::MouseMove;
             in.button = HeldButtons(e.motion.state);
             in.shift = Sdl_ShiftBits(static_cast<Uint16>(SDL_GetModState()));
-            queue_.push_back(in);
+            // Moves not yet taken merge into the latest, as a window system reports the pointer
+            // where it is now rather than every point it passed.
+            if (!queue_.empty() && queue_.back().type == EventType::MouseMove && queue_.back().button == in.button &&
+                queue_.back().shift == in.shift) {
+                queue_.back() = in;
+            } else {
+                queue_.push_back(in);
+            }
             return;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
@@ -410,7 +417,10 @@ int SdlHost::RunBox(const std::string& text, const std::string& title, const std
     if (ownWindow) {
         int w = 0, h = 0;
         MsgBox_NaturalSize(text, title, labels, icon, *font, w, h);
+        const bool wasFull = startFullscreen_;
+        startFullscreen_ = false;  // a lone box is never full-screen
         OpenWindow({title, w, h, false});
+        startFullscreen_ = wasFull;
         if (window_ == nullptr) return -2;
         background = Surface(w, h, 0xC0C0C0);
         shown_ = background;
