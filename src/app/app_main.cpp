@@ -143,6 +143,11 @@ int App_Main(const std::vector<std::string>& args) {
     }
     if (seed) vb::Rnd_FixSeed(*seed);
     if (recorder && seed) recorder->SetSeed(*seed);
+    if (recorder && !recorder->Open(o.recordFile)) {
+        platform::Host_Set(nullptr);
+        platform::Trace_Close();
+        return Usage("cannot write the recording " + o.recordFile);
+    }
 
     StartOptions start;
     if (o.gameDir) start.gameDir = App_GameDirOption(*o.gameDir);
@@ -180,7 +185,7 @@ int App_Main(const std::vector<std::string>& args) {
         code = 1;
     }
     platform::Trace_Write("exit " + std::to_string(code));
-    if (recorder && !recorder->Write(o.recordFile)) {
+    if (recorder && !recorder->Finish()) {
         std::fprintf(stderr, "zove: cannot write the recording %s\n", o.recordFile.c_str());
         if (code == kExitOk) code = 1;
     }

@@ -1,7 +1,6 @@
 #include "app/recorder.h"
 
 #include <charconv>
-#include <fstream>
 
 #include "app/replay.h"
 
@@ -59,6 +58,9 @@ void RecordingHost::Add(std::string text, bool input) {
         lastInput_ = lines_.size() - 1;
         anyInput_ = true;
         padReadSinceInput_ = false;
+        // Answers and controller changes are only ever placed just before the event delivered
+        // last: what lies before it is final.
+        WriteFinal(lastInput_);
     }
 }
 
@@ -124,29 +126,67 @@ bool RecordingHost::JoyGetPos(int id, platform::JoyPos& out) {
     return ok;
 }
 
-std::string RecordingHost::Text() {
+std::string RecordingHost::Head() const {
     std::string s = "# zove replay, recorded from a session\n";
     for (const std::string& h : header_) s += "# " + h + "\n";
     if (hasSeed_) s += "seed " + std::to_string(seed_) + "\n";
-    std::uint32_t at = 0;
-    for (const Line& line : lines_) {
-        // Absolute times: a line waits for the moment it happened, however long the game was
-        // busy before the runner reached it.
-        if (line.at != at) {
-            s += "at " + std::to_string(line.at) + "\n";
-            at = line.at;
-        }
-        s += line.text + "\n";
+    return s;
+}
+
+std::string RecordingHost::LineText(const Line& line, std::uint32_t& at) const {
+    std::string s;
+    // Absolute times: a line waits for the moment it happened, however long the game was busy
+    // before the runner reached it.
+    if (line.at != at) {
+        s += "at " + std::to_string(line.at) + "\n";
+        at = line.at;
     }
+    s += line.text + "\n";
+    return s;
+}
+
+std::string RecordingHost::Text() {
+    std::string s = Head();
+    std::uint32_t at = 0;
+    for (const Line& line : lines_) s += LineText(line, at);
     const std::uint32_t end = Ticks();
     if (end != at) s += "at " + std::to_string(end) + "\n";
     s += "# the session ended here\n";
     return s;
 }
 
-bool RecordingHost::Write(const std::string& nativePath) {
-    std::ofstream out(nativePath, std::ios::binary | std::ios::trunc);
-    out << Text();
-    out.close();
-    return static_cast<bool>(out);
+RecordingHost::~RecordingHost() {
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+bool RecordingHost::Open(const std::string& nativePath) {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = std::fopen(nativePath.c_str(), "wb");
+    if (file_ == nullptr) return false;
+    written_ = 0;
+    writtenAt_ = 0;
+    writeFailed_ = false;
+    const std::string head = Head();
+    writeFailed_ = std::fwrite(head.data(), 1, head.size(), file_) != head.size() || std::fflush(file_) != 0;
+    return !writeFailed_;
+}
+
+void RecordingHost::WriteFinal(std::size_t upTo) {
+    if (file_ == nullptr || upTo <= written_) return;
+    std::string s;
+    for (; written_ < upTo; ++written_) s += LineText(lines_[written_], writtenAt_);
+    if (std::fwrite(s.data(), 1, s.size(), file_) != s.size() || std::fflush(file_) != 0) writeFailed_ = true;
+}
+
+bool RecordingHost::Finish() {
+    if (file_ == nullptr) return false;
+    WriteFinal(lines_.size());
+    std::string s;
+    const std::uint32_t end = Ticks();
+    if (end != writtenAt_) s += "at " + std::to_string(end) + "\n";
+    s += "# the session ended here\n";
+    if (std::fwrite(s.data(), 1, s.size(), file_) != s.size()) writeFailed_ = true;
+    if (std::fclose(file_) != 0) writeFailed_ = true;
+    file_ = nullptr;
+    return !writeFailed_;
 }

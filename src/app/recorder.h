@@ -4,6 +4,7 @@
 // back on the same timeline.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,8 +24,13 @@ public:
     }
     // The replay so far, ending with a wait up to now.
     std::string Text();
-    // Writes Text() to the file; false when it cannot be written.
-    bool Write(const std::string& nativePath);
+
+    // Writes the recording into a file while the session runs: the head at once, every line as
+    // soon as nothing can come before it any more (flushed, so that a session that crashes leaves
+    // its recording up to the last event), the rest at Finish. False when it cannot be written.
+    bool Open(const std::string& nativePath);
+    bool Finish();
+    ~RecordingHost() override;
 
     // The replay line of one input event.
     static std::string EventLine(const platform::InputEvent& e);
@@ -65,6 +71,9 @@ private:
         bool input;  // an input event (answers are placed before the one being handled)
     };
     void Add(std::string text, bool input);
+    std::string Head() const;
+    std::string LineText(const Line& line, std::uint32_t& at) const;
+    void WriteFinal(std::size_t upTo);
 
     platform::Host& inner_;
     std::uint32_t start_;
@@ -72,6 +81,10 @@ private:
     bool hasSeed_ = false;
     std::uint32_t seed_ = 0;
     std::vector<Line> lines_;
+    std::FILE* file_ = nullptr;
+    std::size_t written_ = 0;     // lines already in the file
+    std::uint32_t writtenAt_ = 0; // the clock time the file has reached
+    bool writeFailed_ = false;
     std::size_t lastInput_ = 0;  // index of the line of the event delivered last
     int padId_ = -1;             // the controller the game reads
     bool padReadSinceInput_ = false;

@@ -312,6 +312,7 @@ TEST_F(ReplayRunnerTest, ARecordedRunPlaysBackTheSame) {
         "close\n";
     RecordingHost recorder(host());
     recorder.SetSeed(3);
+    ASSERT_TRUE(recorder.Open(dir_.File("rec.replay")));
     platform::Host_Set(&recorder);
     runner_ = std::make_unique<ReplayRunner>(Parse(script));
     runner_->Install(host());
@@ -324,6 +325,9 @@ TEST_F(ReplayRunnerTest, ARecordedRunPlaysBackTheSame) {
     }
     const std::vector<std::string> first = window_.log;
     const std::string recording = recorder.Text();
+    // The file written along the way holds the same once finished.
+    ASSERT_TRUE(recorder.Finish());
+    EXPECT_EQ(testing_support::ReadBytes(dir_.File("rec.replay")), recording);
     ASSERT_FALSE(first.empty());
     EXPECT_NE(recording.find("seed 3\n"), std::string::npos);
     EXPECT_NE(recording.find("pad 0 0 0\n"), std::string::npos);
@@ -347,6 +351,42 @@ TEST_F(ReplayRunnerTest, ARecordedRunPlaysBackTheSame) {
     EXPECT_EQ(withoutReleases(window_.log), withoutReleases(first));
     ASSERT_EQ(host().Messages().size(), 1u);
     EXPECT_EQ(host().Messages()[0].answer, platform::MsgAnswer::No);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RecordingHostTest, TheFileKeepsUpWithTheSession) {
+    testing_support::TempDir dir;
+    platform::ScriptedHost inner;
+    RecordingHost recorder(inner);
+    recorder.AddHeader("zove --test");
+    ASSERT_TRUE(recorder.Open(dir.File("r.replay")));
+    auto deliver = [&](EventType type, int key, std::uint32_t at) {
+        InputEvent e;
+        e.type = type;
+        e.key = key;
+        e.x = 3.5f;
+        e.y = 4;
+        inner.SetNow(at);
+        inner.Queue(e);
+        InputEvent got;
+        ASSERT_TRUE(recorder.PollEvent(got));
+    };
+    deliver(EventType::MouseMove, 0, 10);
+    deliver(EventType::KeyDown, platform::kKeyEnter, 20);
+    deliver(EventType::KeyUp, platform::kKeyEnter, 25);
+    deliver(EventType::KeyDown, platform::kKeyTab, 30);
+    // Everything before the event delivered last is in the file already, as if the program had
+    // crashed now.
+    EXPECT_EQ(testing_support::ReadBytes(dir.File("r.replay")),
+              "# zove replay, recorded from a session\n# zove --test\nat 10\nmove 3.5 4\nat 20\nkey Enter\n");
+    inner.SetNow(50);
+    ASSERT_TRUE(recorder.Finish());
+    EXPECT_EQ(testing_support::ReadBytes(dir.File("r.replay")),
+              "# zove replay, recorded from a session\n# zove --test\nat 10\nmove 3.5 4\nat 20\nkey Enter\n"
+              "at 30\nkey Tab\nat 50\n# the session ended here\n");
 }
 
 }  // namespace
