@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -69,7 +70,7 @@ struct SdlAudio::Synth {
     int channels = 2;
     int rate = 44100;
     bool floatFormat = false;
-    std::uint64_t played = 0;  // frames rendered since the player started
+    std::atomic<std::uint64_t> played{0};  // frames rendered since the player started
     std::vector<float> scratch;
 
     template <typename F>
@@ -292,8 +293,9 @@ void SdlAudio::MusicClose() {
 MusicMode SdlAudio::MusicStatus() {
     if (!pieceOpen_) return MusicMode::NotOpen;
     if (!playing_ || synth_ == nullptr) return MusicMode::Stopped;
+    // No lock: only this thread changes the player, FluidSynth reads its status atomically, and the
+    // frame count is atomic; the loop checks of the field must not wait for the synthesizer.
     Synth& s = *synth_;
-    std::lock_guard<std::mutex> g(s.lock);
     if (s.player == nullptr || s.player_get_status(s.player) != kFluidPlayerPlaying) return MusicMode::Stopped;
     // FluidSynth's player keeps playing for seconds after the sequence, until its last voice
     // has died away; a sequencer is done with the sequence's last event. The time is counted in
