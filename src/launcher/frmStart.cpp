@@ -198,6 +198,8 @@ public:
     void MouseDown(float x, float y);
     void MouseUp(float x, float y);
     void KeyDown(int key, int shift);
+    void KeyUp(int key);
+    bool altAlone = false;  // Alt is down and no other key came since
     void MenuKey(int key);
     void ActivateMenuItem(int m, int i);
     void ScrollPart(TextBox::Part part);
@@ -498,20 +500,33 @@ void frmStartWindow::MenuKey(int key) {
             if (menu.hotItem >= 0) ActivateMenuItem(menu.openMenu, menu.hotItem);
             break;
         case platform::kKeyEscape:
-        case kKeyAlt:
         case kKeyF10: menu.Close(); break;
         default: break;
     }
 }
 
+void frmStartWindow::KeyUp(int key) {
+    // Alt pressed and released on its own toggles the menus, as on a desktop; Alt used with
+    // another key (Alt+F4, Alt+Enter) does not.
+    if (key != kKeyAlt || !altAlone) return;
+    altAlone = false;
+    if (menu.IsOpen()) {
+        menu.Close();
+    } else {
+        menu.Open(0);
+        menu.hotItem = 0;
+    }
+}
+
 void frmStartWindow::KeyDown(int key, int shift) {
+    altAlone = key == kKeyAlt;
+    if (key == kKeyAlt) return;
     if (key == platform::kKeyF4 && (shift & platform::kShiftAlt) != 0) platform::Program_End(0);
     if (menu.IsOpen()) {
         MenuKey(key);
         return;
     }
     switch (key) {
-        case kKeyAlt:
         case kKeyF10:
             menu.Open(0);
             menu.hotItem = 0;
@@ -548,13 +563,14 @@ void frmStartWindow::OnInput(const InputEvent& e) {
     switch (e.type) {
         case EventType::MouseMove: UpdateHover(e.x, e.y); break;
         case EventType::MouseDown:
+            altAlone = false;
             if (e.button == platform::kButtonLeft) MouseDown(e.x, e.y);
             break;
         case EventType::MouseUp:
             if (e.button == platform::kButtonLeft) MouseUp(e.x, e.y);
             break;
         case EventType::KeyDown: KeyDown(e.key, e.shift); break;
-        case EventType::KeyUp: break;
+        case EventType::KeyUp: KeyUp(e.key); break;
         case EventType::CloseRequested: platform::Program_End(0);
     }
     // Start unloads the launcher inside the handler; the main window owns the screen from then on.

@@ -64,11 +64,14 @@ protected:
         e.y = y;
         host().Queue(e);
     }
+    // Presses and releases a key.
     void Key(int code, int shift = 0) {
         InputEvent e;
         e.type = EventType::KeyDown;
         e.key = code;
         e.shift = shift;
+        host().Queue(e);
+        e.type = EventType::KeyUp;
         host().Queue(e);
         platform::Pump_DoEvents();
     }
@@ -333,9 +336,22 @@ TEST_F(LauncherTest, KeyboardDrivesTheMenus) {
     Key(platform::kKeyEnter);
     EXPECT_TRUE(frmStart_Checked("M_SA2"));
     EXPECT_EQ(IniValue("SPEED"), "22");
-    // Escape closes an open menu without choosing.
+    // Escape closes an open menu without choosing; so does Alt again. F10 opens them too.
     Key(18);
     Key(platform::kKeyEscape);
+    Key(121);  // F10
+    Key(18);
+    // Alt held for another key opens nothing (Alt+A here, as Alt+Enter or Alt+F4 would), so the
+    // Enter below presses Start instead of choosing a menu item.
+    InputEvent alt;
+    alt.type = EventType::KeyDown;
+    alt.key = 18;
+    host().Queue(alt);
+    Key(65, platform::kShiftAlt);
+    alt.type = EventType::KeyUp;
+    host().Queue(alt);
+    platform::Pump_DoEvents();
+    EXPECT_TRUE(frmStart_IsOpen());
     Key(platform::kKeyEnter);  // now Enter presses Start
     EXPECT_FALSE(frmStart_IsOpen());
     EXPECT_EQ(host().Caption(), kMainCaption);
