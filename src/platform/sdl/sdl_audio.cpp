@@ -305,6 +305,11 @@ MusicMode SdlAudio::MusicStatus() {
     return MusicMode::Playing;
 }
 
+double SdlAudio::MusicPositionMs() const {
+    if (synth_ == nullptr || !playing_) return 0;
+    return static_cast<double>(synth_->played) * 1000.0 / synth_->rate;
+}
+
 void SdlAudio::SoundPlay(const std::string& nativePath) {
     if (!open_) return;
     // A new sound cuts off the one playing, even when it cannot be played itself.

@@ -44,6 +44,9 @@ public:
 
     // Milliseconds of the open piece's sequence (-1 when none is open).
     double MusicLengthMs() const { return lengthMs_; }
+    // Milliseconds of music rendered since the last play (the piece's own clock, which is the
+    // audio device's, not the wall clock).
+    double MusicPositionMs() const;
 
     struct Synth;  // FluidSynth's side, shared with the audio thread
 
