@@ -608,6 +608,20 @@ bool SdlHost::OpenUrl(const std::string& url) {
         Note("cannot start xdg-open to open " + url);
         return false;
     }
+    // xdg-open gives up quickly when there is no browser to hand the address to; a browser it
+    // started may keep it running for as long as the browser runs. A short look tells the two
+    // apart without waiting for the browser.
+    for (int i = 0; i < 30; ++i) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
+            Note("xdg-open could not open " + url);
+            return false;
+        }
+        if (done < 0) return true;
+        SDL_Delay(10);
+    }
     children_.push_back(static_cast<int>(pid));
     return true;
 }

@@ -33,6 +33,9 @@
 //   apart from "no joystick support" (0, when SDL's joystick system did not start). Axes are in
 //   0..65535 with the centre at 32768; the D-pad (or first hat) pushes the axes to their ends.
 //   Buttons 1-4 are A, B, X, Y of a recognised game controller, else the joystick's first four.
+// - OpenUrl runs xdg-open with the address as its one argument (no shell) and waits at most
+//   300 ms: false when xdg-open is missing or gave up in that time, true when it succeeded or is
+//   still busy with a browser.
 #pragma once
 #include <SDL.h>
 
