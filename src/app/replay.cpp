@@ -17,6 +17,16 @@
 
 namespace {
 
+// 'word' in quotes. (Built by appending: GCC 12 warns falsely about "'" + std::string(...).)
+std::string QuoteWord(std::string_view w) {
+    std::string s;
+    s.reserve(w.size() + 2);
+    s += '\'';
+    s += w;
+    s += '\'';
+    return s;
+}
+
 using platform::EventType;
 using platform::InputEvent;
 
@@ -140,7 +150,7 @@ bool ParseCommand(const std::vector<std::string_view>& t, ReplayCommand& c, std:
     auto ms = [&](std::string_view text, std::int64_t& out) {
         std::int32_t v = 0;
         if (!ParseInt(text, v) || v < 0) {
-            why = "'" + std::string(text) + "' is not a time in milliseconds (0 to 2147483647)";
+            why = QuoteWord(text) + " is not a time in milliseconds (0 to 2147483647)";
             return false;
         }
         out = v;
@@ -149,7 +159,7 @@ bool ParseCommand(const std::vector<std::string_view>& t, ReplayCommand& c, std:
     auto state = [&](std::string_view text) {
         std::int32_t v = 0;
         if (!ParseInt(text, v)) {
-            why = "'" + std::string(text) + "' is not a state number";
+            why = QuoteWord(text) + " is not a state number";
             return false;
         }
         c.number = v;
@@ -176,7 +186,7 @@ bool ParseCommand(const std::vector<std::string_view>& t, ReplayCommand& c, std:
         std::uint32_t v = 0;
         if (!count(1, 1, "at MS")) return false;
         if (!ParseInt(t[1], v)) {
-            why = "'" + std::string(t[1]) + "' is not a clock time in milliseconds (0 to 4294967295)";
+            why = QuoteWord(t[1]) + " is not a clock time in milliseconds (0 to 4294967295)";
             return false;
         }
         c.number = v;
