@@ -28,6 +28,11 @@
 // - Present only copies the picture; it is shown when the game next looks for input, waits,
 //   sleeps or shows a message box, or at once when 30 ms have passed since the last showing, so
 //   a screen drawn in many small steps costs one presentation.
+// - Music: one FluidSynth synthesizer for the run (the soundfont is loaded with the first piece:
+//   the one set with SetSoundFont, else fluid-soundfont-gm's FluidR3_GM.sf2, else Debian's
+//   default-GM); every MusicPlay starts the piece from its beginning; MusicStatus says Stopped at
+//   the end of the sequence on the audio clock, not seconds later when the last note has died
+//   away. Wave sounds share one mixer channel: a new one cuts off the last.
 // - Joysticks: every controller present at Init is opened (no hot-plugging). JoyNumDevs reports
 //   16 slots, as the classic joystick driver did, so that "no controller connected" can be told
 //   apart from "no joystick support" (0, when SDL's joystick system did not start). Axes are in
