@@ -9,6 +9,7 @@
 #include "core/G_modManage_Media.h"
 #include "core/modEvent.h"
 #include "core/modInput.h"
+#include "battle/modBattle.h"
 #include "core/modPending.h"
 #include "data/modSetting.h"
 #include "display/clsDisplay.h"

@@ -6,6 +6,7 @@
 
 #include "core/G_modManage.h"
 #include "core/modEvent_Form.h"
+#include "battle/modBattle.h"
 #include "core/modPending.h"
 #include "story/modRequest.h"
 #include "story/modStaffRoll.h"

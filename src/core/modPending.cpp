@@ -40,26 +40,6 @@ void Map_Key(vb::Integer keyCode) {
     Pending("Map_Key");
 }
 
-// Replaced by the battle (battle/modBattle).
-void Battle_Init() { Pending("Battle_Init"); }
-
-// Replaced by the battle (battle/modBattle).
-void Battle_Start(vb::Integer enemyNo) {
-    (void)enemyNo;
-    Pending("Battle_Start");
-}
-
-// Replaced by the battle (battle/modBattle). Without a battle screen the fight ends at once and
-// the game goes back to the field.
-void Battle_Input(vb::Integer kind, vb::Single x, vb::Single y) {
-    (void)x;
-    (void)y;
-    Pending("Battle_Input");
-    if (kind != kInputRefresh) return;
-    gintGameState = 4;
-    Event_Dispatch(kInputRefresh, 0, 0);
-}
-
 // Replaced by the status menu (menus/).
 void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y) {
     (void)x;

@@ -17,13 +17,6 @@ void Map_Init();
 // Field: a key pressed on the field (arrows, Enter, Space).
 void Map_Key(vb::Integer keyCode);
 
-// Battle (battle/modBattle): binds the battle's window reference.
-void Battle_Init();
-// Battle: sets up the battle against the enemy group.
-void Battle_Start(vb::Integer enemyNo);
-// Battle: handler of game state 9.
-void Battle_Input(vb::Integer kind, vb::Single x, vb::Single y);
-
 // Menus (menus/): handlers of game states 7 and 11.
 void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y);
 void Event_Shop(vb::Integer kind, vb::Single x, vb::Single y);
