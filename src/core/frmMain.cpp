@@ -11,6 +11,7 @@
 #include "core/modInput.h"
 #include "battle/modBattle.h"
 #include "core/modPending.h"
+#include "field/modMap.h"
 #include "data/modSetting.h"
 #include "display/clsDisplay.h"
 #include "platform/host.h"

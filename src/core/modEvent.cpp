@@ -8,6 +8,7 @@
 #include "core/modEvent_Form.h"
 #include "battle/modBattle.h"
 #include "core/modPending.h"
+#include "field/modMap.h"
 #include "story/modRequest.h"
 #include "story/modStaffRoll.h"
 #include "story/modTitle.h"

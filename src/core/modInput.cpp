@@ -11,6 +11,7 @@
 #include "core/frmMain.h"
 #include "core/modEvent.h"
 #include "core/modPending.h"
+#include "field/modMap.h"
 #include "platform/form.h"
 #include "platform/host.h"
 

@@ -21,25 +21,6 @@ void LeaveToReturnState(vb::Integer kind) {
 
 }  // namespace
 
-// Replaced by the field (field/modMap). No enemy is ever met, so the dispatch ends here and the
-// game rests in the field state, where only keys (Map_Key) arrive.
-vb::Integer Map_Run_Loop() {
-    Pending("Map_Run_Loop");
-    return 0;
-}
-
-// Replaced by the field (field/modMap).
-void Map_Enter_FromRecord() { Pending("Map_Enter_FromRecord"); }
-
-// Replaced by the field (field/modMap).
-void Map_Init() { Pending("Map_Init"); }
-
-// Replaced by the field (field/modMap).
-void Map_Key(vb::Integer keyCode) {
-    (void)keyCode;
-    Pending("Map_Key");
-}
-
 // Replaced by the status menu (menus/).
 void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y) {
     (void)x;

@@ -8,15 +8,6 @@
 
 #include "common/vb_types.h"
 
-// Field (field/modMap): returns the enemy group met, 0 when the loop ended without one.
-vb::Integer Map_Run_Loop();
-// Field: loads and draws the map named in the game record.
-void Map_Enter_FromRecord();
-// Field: binds the field's window references and reads the tile file.
-void Map_Init();
-// Field: a key pressed on the field (arrows, Enter, Space).
-void Map_Key(vb::Integer keyCode);
-
 // Menus (menus/): handlers of game states 7 and 11.
 void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y);
 void Event_Shop(vb::Integer kind, vb::Single x, vb::Single y);
