@@ -89,8 +89,7 @@ std::string Path_Resolve(std::string_view path) {
         }
         out = Join(out, chosen);
     }
-    if (out.empty()) out = ".";
-    return out;
+    return out.empty() ? std::string(".") : out;
 }
 
 bool Path_FileExists(std::string_view path) {
