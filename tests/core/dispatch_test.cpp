@@ -59,7 +59,7 @@ TEST_F(DispatchTest, HandlerStatesGetEveryKind) {
         const char* handler;
     };
     const Case cases[] = {{1, "pending Event_Load_Screen"}, {2, "pending Event_Save_Screen"},
-                          {7, "pending Event_Status_Menu"}, {9, "pending Battle_Input"}, {11, "pending Event_Shop"}};
+                          {9, "pending Battle_Input"}};
     for (const Case& c : cases) {
         for (vb::Integer kind : {1, 2, 3}) {
             gintGameState = c.state;
