@@ -143,7 +143,15 @@ std::string CStr(double v) {
 std::string Format(double v, std::string_view pattern) {
     const bool negative = v < 0;
     const double mag = std::floor(std::fabs(v) + 0.5);
-    std::string digits = mag == 0 ? std::string() : std::to_string(static_cast<long long>(mag));
+    std::string digits;
+    if (mag > 0 && mag < 9.0e18) {
+        digits = std::to_string(static_cast<long long>(mag));
+    } else if (!(mag == 0)) {
+        // Beyond the 64-bit range (or not a number): a cast would be undefined.
+        char buf[400];
+        std::snprintf(buf, sizeof buf, "%.0f", mag);
+        digits = buf;
+    }
     std::size_t placeholders = 0;
     std::size_t zeros = 0;  // '0' placeholders counted from the right
     for (std::size_t i = pattern.size(); i-- > 0;) {
