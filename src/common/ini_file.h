@@ -1,6 +1,6 @@
 // Initialisation files with the semantics of the classic private-profile functions: "[section]"
 // lines and "key=value" lines; sections and keys compared without regard to case; blanks around
-// names and values dropped; a value in matching double (or single) quotes loses them; the first
+// names and values dropped; a value in double quotes loses them; the first
 // section of a name and the first key of a name in it win; a missing file, section or key reads
 // as the empty text. Files are Shift-JIS; each is parsed once and parsed again only when it has
 // changed on disk.

@@ -20,9 +20,10 @@
 // r < d/2 it is a solid disc. A solid fill (FillStyle 0) first paints the pixels with s < r in the
 // fill colour; the outline is drawn over it.
 //
-// Boxes. Line (x1, y1)-(x2, y2) with B or BF spans both corners inclusive. A filled box ignores the
-// pen width. A box outline of width d draws each edge as a band d pixels thick placed like a line
-// of that width (square corners).
+// Boxes. Line (x1, y1)-(x2, y2) with B or BF spans both corners inclusive. A box outline of width d
+// draws each edge as a band d pixels thick placed like a line of that width (square corners).
+// Raster_FillBox ignores the pen; the form's BF fills the box and, with a pen wider than 1, draws
+// that outline around it as well, so a wide pen makes a filled box larger.
 #pragma once
 #include <cstdint>
 
