@@ -99,6 +99,16 @@ int FloorHalf(int v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); }
 
 }  // namespace
 
+std::string Text_NoPrefix(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (char c : utf8) {
+        if (c == '&') out += '&';
+        out += c;
+    }
+    return out;
+}
+
 TextAlign Text_AlignFromCode(int code) {
     if (code == 0) return TextAlign::WrapLeft;
     if (code == 1) return TextAlign::WrapRight;

@@ -61,4 +61,8 @@ bool Text_BreaksAnywhere(char32_t ch);
 std::vector<TextLine> Text_Layout(std::string_view utf8, const TextRect& rect, TextAlign align,
                                   const FontMetrics& metrics);
 
+// The text with every ampersand doubled, for places that show ampersands as they are (a message
+// box's text and title: "R&D" in an error text must not underline the D).
+std::string Text_NoPrefix(std::string_view utf8);
+
 }  // namespace platform

@@ -143,6 +143,12 @@ TEST(TextLayout, AmpersandIsTheMnemonicPrefix) {
     // The prefix takes no room.
     EXPECT_EQ(Text_Layout("A&BC", {0, 0, 640, 16}, TextAlign::WrapLeft, m)[0].width, 24);
     EXPECT_EQ(Text_Layout("&&&&", {0, 0, 100, 16}, TextAlign::CentreSingle, m)[0].width, 16);
+    // Texts shown as they are keep every ampersand and underline nothing.
+    for (const char* t : {"R&D", "a&&b", "end&", "&あ&"}) {
+        const auto lines = Text_Layout(Text_NoPrefix(t), {0, 0, 640, 16}, TextAlign::WrapLeft, m);
+        ASSERT_EQ(lines.size(), 1u) << t;
+        EXPECT_EQ(Utf8(lines[0].chars), t);
+    }
 }
 
 TEST(TextLayout, MalformedUtf8IsReplacedNotFatal) {

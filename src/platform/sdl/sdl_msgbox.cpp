@@ -84,10 +84,11 @@ struct Sizes {
 Sizes Measure(const std::string& text, const std::string& title, const std::vector<std::string>& labels,
               MsgIcon icon, const Font& font, int maxTextW) {
     Sizes z;
-    const std::vector<TextLine> lines = Text_Layout(text, TextRect{0, 0, maxTextW, 100000}, TextAlign::WrapLeft, font);
+    const std::vector<TextLine> lines =
+        Text_Layout(Text_NoPrefix(text), TextRect{0, 0, maxTextW, 100000}, TextAlign::WrapLeft, font);
     z.textW = TextWidth(lines);
     z.textH = lines.empty() ? font.LineHeight() : lines.back().y + font.LineHeight();
-    z.titleW = TextWidth(Text_Layout(title, TextRect{0, 0, 100000, 100}, TextAlign::WrapLeft, font));
+    z.titleW = TextWidth(Text_Layout(Text_NoPrefix(title), TextRect{0, 0, 100000, 100}, TextAlign::WrapLeft, font));
     const int n = static_cast<int>(labels.size());
     const int buttonsW = n * kButtonW + (n - 1) * kButtonGap;
     const int iconW = icon == MsgIcon::None ? 0 : kIconSize + kPad;
@@ -146,7 +147,7 @@ void MsgBox_Paint(Surface& dst, const MsgBoxLayout& L, const std::string& text, 
     FillRect(dst, L.box, kFace);
     Raised(dst, L.box);
     FillRect(dst, L.titleBar, kTitle);
-    Text_Draw(dst, title, TextRect{L.titleBar.left + 4, L.titleBar.top + 3, L.titleBar.right - 4, L.titleBar.bottom},
+    Text_Draw(dst, Text_NoPrefix(title), TextRect{L.titleBar.left + 4, L.titleBar.top + 3, L.titleBar.right - 4, L.titleBar.bottom},
               points, kTitleText, TextAlign::WrapLeft);
     if (icon != MsgIcon::None) {
         Colour disc = Rgb(0, 0, 255);
@@ -160,7 +161,7 @@ void MsgBox_Paint(Surface& dst, const MsgBoxLayout& L, const std::string& text, 
         Disc(dst, L.icon, disc);
         Text_Draw(dst, mark, L.icon, 18, icon == MsgIcon::Exclamation ? kDark : kLight, TextAlign::CentreSingle);
     }
-    Text_Draw(dst, text, L.text, points, kText, TextAlign::WrapLeft);
+    Text_Draw(dst, Text_NoPrefix(text), L.text, points, kText, TextAlign::WrapLeft);
     for (std::size_t i = 0; i < L.buttons.size(); ++i) {
         const TextRect& b = L.buttons[i];
         Raised(dst, b);
