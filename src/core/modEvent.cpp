@@ -9,6 +9,8 @@
 #include "battle/modBattle.h"
 #include "core/modPending.h"
 #include "field/modMap.h"
+#include "menus/modMenu.h"
+#include "menus/modShop.h"
 #include "story/modRequest.h"
 #include "story/modStaffRoll.h"
 #include "story/modTitle.h"

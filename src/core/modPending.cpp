@@ -21,22 +21,6 @@ void LeaveToReturnState(vb::Integer kind) {
 
 }  // namespace
 
-// Replaced by the status menu (menus/).
-void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y) {
-    (void)x;
-    (void)y;
-    Pending("Event_Status_Menu");
-    LeaveToReturnState(kind);
-}
-
-// Replaced by the shop (menus/).
-void Event_Shop(vb::Integer kind, vb::Single x, vb::Single y) {
-    (void)x;
-    (void)y;
-    Pending("Event_Shop");
-    LeaveToReturnState(kind);
-}
-
 // Replaced by the load screen (save/). Goes back to the title (its return state).
 void Event_Load_Screen(vb::Integer kind, vb::Single x, vb::Single y) {
     (void)x;

@@ -8,10 +8,6 @@
 
 #include "common/vb_types.h"
 
-// Menus (menus/): handlers of game states 7 and 11.
-void Event_Status_Menu(vb::Integer kind, vb::Single x, vb::Single y);
-void Event_Shop(vb::Integer kind, vb::Single x, vb::Single y);
-
 // Saved games (save/): handlers of game states 1 and 2.
 void Event_Load_Screen(vb::Integer kind, vb::Single x, vb::Single y);
 void Event_Save_Screen(vb::Integer kind, vb::Single x, vb::Single y);
