@@ -10,7 +10,6 @@
 #include "core/modEvent.h"
 #include "core/modInput.h"
 #include "battle/modBattle.h"
-#include "core/modPending.h"
 #include "field/modMap.h"
 #include "data/modSetting.h"
 #include "display/clsDisplay.h"

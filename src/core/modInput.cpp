@@ -10,7 +10,6 @@
 #include "core/G_modManage_Text.h"
 #include "core/frmMain.h"
 #include "core/modEvent.h"
-#include "core/modPending.h"
 #include "field/modMap.h"
 #include "platform/form.h"
 #include "platform/host.h"

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "common/paths.h"
-#include "core/modPending.h"
 #include "core_fixture.h"
 
 namespace core_test {
@@ -58,8 +57,7 @@ TEST_F(DispatchTest, HandlerStatesGetEveryKind) {
         vb::Long state;
         const char* handler;
     };
-    const Case cases[] = {{1, "pending Event_Load_Screen"}, {2, "pending Event_Save_Screen"},
-                          {9, "pending Battle_Input"}};
+    const Case cases[] = {{9, "pending Battle_Input"}};
     for (const Case& c : cases) {
         for (vb::Integer kind : {1, 2, 3}) {
             gintGameState = c.state;
@@ -87,13 +85,15 @@ TEST_F(DispatchTest, RefreshResetsTheKeyCursorInEveryState) {
     }
 }
 
-TEST_F(DispatchTest, SubScreensOfPendingSubsystemsGoBackWhereTheyCameFrom) {
+TEST_F(DispatchTest, SubScreensGoBackWhereTheyCameFrom) {
+    BindWindow();
     gintGameState = 1;
-    gintReturnState = 6;
+    gintReturnState = 0;
     Event_Dispatch(kInputRefresh, 0, 0);
-    EXPECT_TRUE(InOrder(TakeTrace(), {"pending Event_Load_Screen", "state 1 6", "pending Map_Enter_FromRecord",
-                                      "state 6 5", "pending Map_Run_Loop"}));
-    EXPECT_EQ(static_cast<vb::Long>(gintGameState), 5);
+    Event_Dispatch(kInputCancel, 0, 0);
+    EXPECT_TRUE(InOrder(TakeTrace(), {"text \"◆ ロードするデータを選択してください ◆\" 200 10 600 600 10 64 0",
+                                      "state 1 0", "music 1", "picture 0 0 0"}));
+    EXPECT_EQ(static_cast<vb::Long>(gintGameState), 0);
 }
 
 TEST_F(DispatchTest, InputBeforeTheFirstTickOnlyAcknowledges) {

@@ -120,9 +120,11 @@ TEST_F(KeysTest, EnterOnTheLoadRowOpensTheLoadScreen) {
     Key(platform::kKeyDown);
     TakeTrace();
     Key(platform::kKeyEnter);
-    // The load screen is not in the game yet: it goes back to its return state, the title.
-    EXPECT_TRUE(InOrder(TakeTrace(), {"state 0 1", "effect 17", "pending Event_Load_Screen", "state 1 0", "music 1",
-                                      "picture 0 0 0"}));
+    EXPECT_TRUE(InOrder(TakeTrace(),
+                        {"state 0 1", "effect 17", "text \"◆ ロードするデータを選択してください ◆\" 200 10 600 600 10 64 0"}));
+    // Space leaves the load screen for its return state, the title.
+    Key(platform::kKeySpace);
+    EXPECT_TRUE(InOrder(TakeTrace(), {"state 1 0", "music 1", "picture 0 0 0"}));
     EXPECT_EQ(glngKeyCursor, 0);
     EXPECT_EQ(gintChoice, 0);
 }
@@ -305,7 +307,7 @@ TEST_F(KeysTest, ControllerMovesTheTitleCursorAndSelects) {
     host().SetJoystick(1, pos);
     TakeTrace();
     Timer1_Timer();
-    EXPECT_TRUE(InOrder(TakeTrace(), {"state 0 1", "pending Event_Load_Screen", "state 1 0"}));
+    EXPECT_TRUE(InOrder(TakeTrace(), {"state 0 1", "text \"◆ ロードするデータを選択してください ◆\" 200 10 600 600 10 64 0"}));
 }
 
 TEST_F(KeysTest, StickFeedsNoKeyInTheBattleButButtonsDo) {

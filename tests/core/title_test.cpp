@@ -86,8 +86,11 @@ TEST_F(TitleTest, LoadChoiceOpensTheLoadScreenAndComesBackWithNoRow) {
     Move(480, 240);
     TakeTrace();
     Click(480, 240);
-    EXPECT_TRUE(InOrder(TakeTrace(), {"state 0 1", "effect 17", "pending Event_Load_Screen", "state 1 0", "music 1",
-                                      "picture 0 0 0"}));
+    EXPECT_TRUE(InOrder(TakeTrace(),
+                        {"state 0 1", "effect 17", "text \"◆ ロードするデータを選択してください ◆\" 200 10 600 600 10 64 0"}));
+    // A right click on the load screen goes back to the title.
+    Click(480, 240, platform::kButtonRight);
+    EXPECT_TRUE(InOrder(TakeTrace(), {"state 1 0", "sound 3", "effect 17", "music 1", "picture 0 0 0"}));
     EXPECT_EQ(gintReturnState, 0);
     // Back on the title, even with the pointer resting on a row, nothing is highlighted.
     EXPECT_EQ(gintChoice, 0);
