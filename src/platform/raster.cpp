@@ -269,33 +269,30 @@ void StretchBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
         for (auto j = j0; j < j1; ++j) CombineRow(dst.Row(static_cast<int>(dy0 + j)) + firstX, nullptr, n, rop);
         return;
     }
-    auto mapOffset = [](std::int64_t i, std::int64_t dsize, std::int64_t ssize, bool mirror) {
-        const auto k = static_cast<std::int64_t>((2 * Wide{i} + 1) * ssize / (2 * Wide{dsize}));
-        return mirror ? ssize - 1 - k : k;
+    // The source index of each of count destination offsets from first on (-1: outside the source
+    // surface, reads black), and the range of the indices read.
+    auto mapAxis = [](std::int64_t first, int count, std::int64_t dsize, std::int64_t s0, std::int64_t ssize,
+                      bool mirror, int limit, int& read0, int& read1) {
+        std::vector<int> out(static_cast<std::size_t>(count));
+        read0 = std::numeric_limits<int>::max();
+        read1 = -1;
+        for (int i = 0; i < count; ++i) {
+            auto k = static_cast<std::int64_t>((2 * Wide{first + i} + 1) * ssize / (2 * Wide{dsize}));
+            if (mirror) k = ssize - 1 - k;
+            const std::int64_t c = s0 + k;
+            const bool inside = c >= 0 && c < limit;
+            out[static_cast<std::size_t>(i)] = inside ? static_cast<int>(c) : -1;
+            if (inside) {
+                read0 = std::min(read0, static_cast<int>(c));
+                read1 = std::max(read1, static_cast<int>(c));
+            }
+        }
+        return out;
     };
-    // Source column of every destination column (-1: outside the source surface, reads black).
-    std::vector<int> cols(static_cast<std::size_t>(n));
-    int readX0 = std::numeric_limits<int>::max(), readX1 = -1;
-    for (int i = 0; i < n; ++i) {
-        const std::int64_t c = sx0 + mapOffset(i0 + i, dw, sws, mirrorX);
-        cols[static_cast<std::size_t>(i)] = (c >= 0 && c < src.Width()) ? static_cast<int>(c) : -1;
-        if (c >= 0 && c < src.Width()) {
-            readX0 = std::min(readX0, static_cast<int>(c));
-            readX1 = std::max(readX1, static_cast<int>(c));
-        }
-    }
-    // Source row of every destination row.
+    int readX0 = 0, readX1 = 0, readY0 = 0, readY1 = 0;
+    const std::vector<int> cols = mapAxis(i0, n, dw, sx0, sws, mirrorX, src.Width(), readX0, readX1);
     const int m = static_cast<int>(j1 - j0);
-    std::vector<int> rows(static_cast<std::size_t>(m));
-    int readY0 = std::numeric_limits<int>::max(), readY1 = -1;
-    for (int j = 0; j < m; ++j) {
-        const std::int64_t r = sy0 + mapOffset(j0 + j, dh, shs, mirrorY);
-        rows[static_cast<std::size_t>(j)] = (r >= 0 && r < src.Height()) ? static_cast<int>(r) : -1;
-        if (r >= 0 && r < src.Height()) {
-            readY0 = std::min(readY0, static_cast<int>(r));
-            readY1 = std::max(readY1, static_cast<int>(r));
-        }
-    }
+    const std::vector<int> rows = mapAxis(j0, m, dh, sy0, shs, mirrorY, src.Height(), readY0, readY1);
     SourceView view;
     const bool anySource = readX1 >= 0 && readY1 >= 0;
     if (anySource) view = ViewOf(dst, src, readX0, readY0, readX1 + 1, readY1 + 1);
