@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <set>
 
 #include "common/C_modMid.h"
 #include "common/C_modSystem.h"
@@ -47,12 +46,13 @@ std::string LowerTrim(std::string_view s) {
     return vb::LCase(s.substr(b, e - b));
 }
 
-// The key names of a section of the talk file, as the ini reader sees them (first section of the
-// name only). A text list ends where its keys end, so a list without an "END" line still ends.
-std::set<std::string> SectionKeys(const std::string& section) {
-    std::set<std::string> keys;
+// The highest line number among the keys of a section of the talk file, as the ini reader sees
+// them (first section of the name only); 0 when there is none. A text list ends after that line,
+// so a list without an "END" line still ends, and a gap in the numbering is only an empty line.
+long LastLineNumber(const std::string& section) {
+    long last = 0;
     std::ifstream in(vb::Path_Resolve(gstrGameDir + "eve\\" + kTalkFile + ".ini"), std::ios::binary);
-    if (!in) return keys;
+    if (!in) return last;
     const std::string text = vb::Cp932ToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
     const std::string wanted = LowerTrim(section);
     enum { Before, Inside, After } where = Before;
@@ -71,10 +71,15 @@ std::set<std::string> SectionKeys(const std::string& section) {
             if (where == Inside) where = After;
             else if (name == wanted) where = Inside;
         } else if (where == Inside) {
-            keys.insert(LowerTrim(line.substr(0, line.find('='))));
+            // Only keys the reader finds under a line number: decimal, no sign, no leading zero,
+            // and within reach of the 16-bit line counter.
+            const std::string key = LowerTrim(line.substr(0, line.find('=')));
+            const bool number = !key.empty() && key.size() <= 5 && key[0] != '0' &&
+                                key.find_first_not_of("0123456789") == std::string::npos;
+            if (number && std::stol(key) <= 32767) last = std::max(last, std::stol(key));
         }
     }
-    return keys;
+    return last;
 }
 
 // The number of a B, P, S or O line: the rest of the line by the text-value rule, 16 bits.
@@ -130,8 +135,9 @@ void Talk_Fill_Black() {
 
 void Talk_Play_TextList(const std::string& In_strListName) {
     platform::Trace_Write("textlist " + platform::Trace_Quote(In_strListName));
-    const std::set<std::string> keys = SectionKeys(In_strListName);
-    const vb::Long pause = vb::MulLng(30, glngFrameTime);
+    const long last = LastLineNumber(In_strListName);
+    // Read at every wait: a speed change (Tab) during the list holds from the next wait on.
+    auto pause = [] { return vb::MulLng(30, glngFrameTime); };
     // The whole page is drawn again after every line. What lay under the page is put back first,
     // so that earlier lines are not painted over themselves (their soft edges would thicken).
     platform::Surface under;
@@ -139,11 +145,11 @@ void Talk_Play_TextList(const std::string& In_strListName) {
     std::string page;
     for (long k = 1;; ++k) {
         platform::Pump_DoEvents();
-        if (keys.count(vb::CStr(static_cast<long long>(k))) == 0) break;
+        if (k > last) break;
         const std::string line = ReadLine(In_strListName, k);
         if (line == "END") break;
         if (line == "\\f") {
-            Sys_Wait(pause);
+            Sys_Wait(pause());
             Talk_Fill_Black();
             page.clear();
             if (platform::Form* f = MainForm()) under = f->image;
@@ -153,7 +159,7 @@ void Talk_Play_TextList(const std::string& In_strListName) {
         RestorePageArea(under);
         Manage_Draw_Text(page, 70, 100, 640, 480, 17, kWhite, 0);
         RefreshMain();
-        Sys_Wait(pause);
+        Sys_Wait(pause());
     }
 }
 

@@ -219,6 +219,29 @@ TEST_F(Talk, TextListWithoutEndStopsAfterItsLastLine) {
     EXPECT_NE(texts[1].text.find("二"), std::string::npos);
 }
 
+TEST_F(Talk, TextListWithAGapInItsNumberingShowsAnEmptyLineAndGoesOn) {
+    WriteTalk("[L]\r\n1=一\r\n3=三\r\n4=END\r\n");
+    Talk_Play_TextList("L");
+    const auto texts = Starting(Take(), "text ");
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1].text, "text " + platform::Trace_Quote("\r\n一\r\n") + " 70 100 640 480 17 16777215 0");
+    EXPECT_NE(texts[2].text.find("三"), std::string::npos);
+}
+
+TEST_F(Talk, TextListWaitsFollowASpeedChangeMadeDuringTheList) {
+    WriteTalk("[L]\r\n1=一\r\n2=二\r\n3=三\r\n4=END\r\n");
+    Key(host().Ticks() + 100, platform::kKeyTab);  // during the first wait: 16 becomes 26
+    Talk_Play_TextList("L");
+    std::vector<TraceLine> texts;
+    for (const TraceLine& t : Starting(Take(), "text ")) {
+        if (t.text.find(" 70 100 640 480 ") != std::string::npos) texts.push_back(t);
+    }
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(glngFrameTime, 26);
+    EXPECT_GE(texts[1].at - texts[0].at, 480u);  // begun before the change
+    EXPECT_GE(texts[2].at - texts[1].at, 30u * 26);
+}
+
 TEST_F(Talk, EndingRunsTheEndTextAtUnitThirtyThenTheStaffRollAndGoesOn) {
     WriteTalk("[T]\r\n1=Z\r\n2=S7\r\n3=E\r\n"
               "[END_MSG]\r\n1=おわり\r\n2=\\f\r\n3=つづき\r\n4=END\r\n"
