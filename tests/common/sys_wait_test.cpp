@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "common/C_modSystem.h"
 #include "platform/instance_lock.h"
 #include "platform/pump.h"
@@ -28,8 +30,15 @@ public:
             log.push_back("nested done at " + std::to_string(platform::Host_Get().Ticks()));
         }
     }
+    vb::Long timerWait = -1;  // the next timer handler waits this long
     void OnTimer(int id) override {
         log.push_back("timer " + std::to_string(id) + " at " + std::to_string(platform::Host_Get().Ticks()));
+        if (timerWait >= 0) {
+            const vb::Long w = timerWait;
+            timerWait = -1;
+            Sys_Wait(w);
+            log.push_back("timer done at " + std::to_string(platform::Host_Get().Ticks()));
+        }
     }
 };
 
@@ -79,6 +88,16 @@ TEST_F(SysWaitTest, TimersTickDuringWaitsAndNeverNestInThemselves) {
     platform::Pump_SetTimer(2, 100);
     Sys_Wait(350);
     EXPECT_EQ(window_.log, (std::vector<std::string>{"timer 2 at 1100", "timer 2 at 1200", "timer 2 at 1300"}));
+
+    // A handler that waits longer than its interval: the ticks due meanwhile do not run inside it
+    // (and the wait does not spin on them); one tick follows when it returns.
+    window_.log.clear();
+    host().SetNow(2000);
+    platform::Pump_SetTimer(2, 100);
+    window_.timerWait = 250;
+    Sys_Wait(400);
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"timer 2 at 2100", "timer done at 2351", "timer 2 at 2351"}));
+    EXPECT_EQ(host().Ticks(), 2401u);
 }
 
 TEST_F(SysWaitTest, CheckInstanceRefusesASecondCopy) {
@@ -98,24 +117,49 @@ TEST_F(SysWaitTest, CheckInstanceRefusesASecondCopy) {
 }
 
 TEST_F(SysWaitTest, CheckInstanceShowsItsMessageAndEnds) {
+    // The lock lives in this test's own runtime folder: a copy of the game running on this machine
+    // neither disturbs the test nor is disturbed by it.
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string savedDir = saved != nullptr ? saved : "";
+    setenv("XDG_RUNTIME_DIR", dir_.Path().c_str(), 1);
+    platform::Instance_Release();
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();
     if (child == 0) {
-        // This child holds the lock; the parent's check then finds a running copy.
-        platform::Instance_Release();
+        // This child holds the lock and says so; the parent's check then finds a running copy.
+        close(ready[0]);
         if (!platform::Instance_Acquire("zove")) _exit(1);
+        const char ok = 'y';
+        if (write(ready[1], &ok, 1) != 1) _exit(1);
         sleep(5);
         _exit(0);
     }
-    usleep(300000);
+    close(ready[1]);
+    char got = 0;
+    const bool childHolds = read(ready[0], &got, 1) == 1;
+    close(ready[0]);
     bool ended = false;
-    try {
-        Sys_Check_Instance();
-    } catch (const platform::ProgramExit&) {
-        ended = true;
+    if (childHolds) {
+        try {
+            Sys_Check_Instance();
+        } catch (const platform::ProgramExit&) {
+            ended = true;
+        }
     }
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
+    // Once the running copy is gone, the lock is free again.
+    const bool freeAgain = platform::Instance_Acquire("zove");
+    platform::Instance_Release();
+    if (saved != nullptr) {
+        setenv("XDG_RUNTIME_DIR", savedDir.c_str(), 1);
+    } else {
+        unsetenv("XDG_RUNTIME_DIR");
+    }
+    ASSERT_TRUE(childHolds);
     EXPECT_TRUE(ended);
+    EXPECT_TRUE(freeAgain);
     ASSERT_EQ(host().Messages().size(), 1u);
     EXPECT_EQ(host().Messages()[0].text, "このソフトは二重に起動できません");
     EXPECT_EQ(host().Messages()[0].title, "エラー処理");
