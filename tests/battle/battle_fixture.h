@@ -68,8 +68,8 @@ protected:
         gintGameState = 10;
         host().SetIdleHook([](platform::ScriptedHost& h) -> std::uint32_t {
             if (h.Ticks() > kGiveUpMs) throw platform::ScriptFailure{"the battle waits for ever"};
-            // Back on the field after a victory: end the field loop at once.
-            if (gintGameState == 5) gintGameState = 14;
+            // Back on the field after a victory: end the field loop at once (state 10 takes no input).
+            if (gintGameState == 5) gintGameState = 10;
             if (!h.PendingInput()) {
                 platform::InputEvent e;
                 e.type = platform::EventType::MouseDown;
