@@ -6,6 +6,7 @@
 #include "common/random.h"
 #include "common/vb_error.h"
 #include "core/G_modGameInfo.h"
+#include "core/G_modManage.h"
 #include "core/G_modManage_Media.h"
 #include "core/modEvent.h"
 #include "core/modInput.h"
@@ -137,13 +138,16 @@ void frmMainWindow::Form_MouseMove(vb::Integer Button, vb::Integer Shift, vb::Si
 
 void frmMainWindow::Main_Quit_Game() {
     // A step that fails is reported, and the program still ends: the player asked to quit, and a
-    // broken goodbye picture must not keep the game open.
+    // broken goodbye picture must not keep the game open. Before the loading tick has bound the
+    // window references there is nothing to fade out, and the effects could only fail.
     try {
-        Event_Play("PLAY_EFF", 17);
-        Manage_Play_Pic(9999, -1, -1, platform::Rgb(255, 0, 0));
-        Form.Refresh();
-        Sys_Wait(vb::MulLng(glngFrameTime, 13));
-        Event_Play("PLAY_EFF", 17);
+        if (gobjMainForm != nullptr) {
+            Event_Play("PLAY_EFF", 17);
+            Manage_Play_Pic(9999, -1, -1, platform::Rgb(255, 0, 0));
+            Form.Refresh();
+            Sys_Wait(vb::MulLng(glngFrameTime, 13));
+            Event_Play("PLAY_EFF", 17);
+        }
     } catch (const std::exception& e) {
         Sys_Show_Error(e);
     }
