@@ -16,8 +16,8 @@ platform::Surface Fit(const platform::Surface& picture, int width, int height) {
 
 void frmFileWindow::Form_Load() {
     blnLoaded = true;
-    PicMAPTILE = Fit(platform::Picture_LoadAsset("field_tiles.bmp"), kTileSheetWidth, kTileSheetHeight);
-    PicChar = Fit(platform::Picture_LoadAsset("field_chars.bmp"), kCharSheetWidth, kCharSheetHeight);
+    PicMAPTILE = Fit(platform::Picture_LoadAsset("field_tiles.png"), kTileSheetWidth, kTileSheetHeight);
+    PicChar = Fit(platform::Picture_LoadAsset("field_chars.png"), kCharSheetWidth, kCharSheetHeight);
 }
 
 frmFileWindow& frmFile() {
