@@ -32,9 +32,11 @@ bool ReadDecoded(const std::string& native, std::string& out) {
 
 vb::Boolean FileIO_Read_Text(const std::string& path, std::string& target) {
     try {
-        if (path.empty() || !vb::Path_FileExists(path)) return vb::kFalse;
+        if (path.empty()) return vb::kFalse;
+        const std::string native = vb::Path_Resolve(path);
+        if (!vb::Path_NativeFileExists(native)) return vb::kFalse;
         std::string text;
-        if (!ReadDecoded(vb::Path_Resolve(path), text)) vb::Raise(vb::kErrFileNotFound);
+        if (!ReadDecoded(native, text)) vb::Raise(vb::kErrFileNotFound);
         vb::ItemReader reader(text);
         while (!reader.AtEnd()) {
             target += reader.Next();
@@ -49,9 +51,11 @@ vb::Boolean FileIO_Read_Text(const std::string& path, std::string& target) {
 
 LineList FileIO_Read_Lines(const std::string& path) {
     try {
-        if (path.empty() || !vb::Path_FileExists(path)) return {};
+        if (path.empty()) return {};
+        const std::string native = vb::Path_Resolve(path);
+        if (!vb::Path_NativeFileExists(native)) return {};
         std::string text;
-        if (!ReadDecoded(vb::Path_Resolve(path), text)) vb::Raise(vb::kErrFileNotFound);
+        if (!ReadDecoded(native, text)) vb::Raise(vb::kErrFileNotFound);
         LineList result;
         vb::Integer i = 0;
         vb::ItemReader reader(text);

@@ -92,9 +92,11 @@ std::string Path_Resolve(std::string_view path) {
     return out.empty() ? std::string(".") : out;
 }
 
-bool Path_FileExists(std::string_view path) {
+bool Path_FileExists(std::string_view path) { return Path_NativeFileExists(Path_Resolve(path)); }
+
+bool Path_NativeFileExists(const std::string& nativePath) {
     struct stat st {};
-    return stat(Path_Resolve(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return stat(nativePath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool Path_DirExists(std::string_view path) {

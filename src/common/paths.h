@@ -11,6 +11,7 @@ namespace vb {
 std::string Path_Resolve(std::string_view path);
 
 bool Path_FileExists(std::string_view path);       // an existing regular file
+bool Path_NativeFileExists(const std::string& nativePath);  // the same for a path resolved already
 bool Path_DirExists(std::string_view path);        // an existing directory
 bool Path_Exists(std::string_view path);           // anything of that name
 

@@ -75,7 +75,7 @@ Picture Picture_Load(std::string_view gamePath) {
     Picture p;
     if (gamePath.empty()) return p;
     const std::string native = vb::Path_Resolve(gamePath);
-    if (!vb::Path_FileExists(native)) Fail(vb::kErrFileNotFound, gamePath);
+    if (!vb::Path_NativeFileExists(native)) Fail(vb::kErrFileNotFound, gamePath);
     if (!Decode(SDL_RWFromFile(native.c_str(), "rb"), p)) Fail(vb::kErrInvalidPicture, gamePath);
     return p;
 }
