@@ -48,6 +48,23 @@ std::vector<std::string> SplitFields(const std::string& value, char sep) {
 
 std::string Upper(const std::string& s) { return vb::UCase(s); }
 
+// Music and sounds: the entry of number n in folder\folder.ini hands its path to the player. A
+// step that fails is skipped, so these commands never raise an error to their caller.
+void PlayEntry(const char* folder, const char* section, vb::Integer n, void (*play)(const std::string&)) {
+    const std::string dir = gstrGameDir + folder + "\\";
+    std::string value;
+    try {
+        value = FileIO_Read_Ini(dir + folder + ".ini", section, IndexKey(n), vb::kTrue);
+    } catch (const std::exception&) {
+        value.clear();
+    }
+    try {
+        play(dir + value);
+    } catch (const std::exception&) {
+        // silence
+    }
+}
+
 // The effect player lives for the whole run, created by the first effect.
 clsGraficEff& EffectPlayer() {
     static clsGraficEff player;
@@ -80,33 +97,13 @@ void Event_Play(const std::string& In_strCommand, vb::Integer In_intNo, const st
 
 void Manage_Play_Mid(vb::Integer In_intNo) {
     platform::Trace_Write("music " + vb::CStr(In_intNo));
-    // A step that fails is skipped: a missing entry plays the folder itself, which stops the music.
-    std::string value;
-    try {
-        value = FileIO_Read_Ini(gstrGameDir + "mid\\mid.ini", "MID", IndexKey(In_intNo), vb::kTrue);
-    } catch (const std::exception&) {
-        value.clear();
-    }
-    try {
-        Mid_Play(gstrGameDir + "mid\\" + value);
-    } catch (const std::exception&) {
-        // silence
-    }
+    // A missing entry plays the folder itself, which stops the music.
+    PlayEntry("mid", "MID", In_intNo, Mid_Play);
 }
 
 void Manage_Play_Sound(vb::Integer In_intNo) {
     platform::Trace_Write("sound " + vb::CStr(In_intNo));
-    std::string value;
-    try {
-        value = FileIO_Read_Ini(gstrGameDir + "sound\\sound.ini", "SOUND", IndexKey(In_intNo), vb::kTrue);
-    } catch (const std::exception&) {
-        value.clear();
-    }
-    try {
-        Wave_Play(gstrGameDir + "sound\\" + value);
-    } catch (const std::exception&) {
-        // silence
-    }
+    PlayEntry("sound", "SOUND", In_intNo, Wave_Play);
 }
 
 void Manage_Play_Pic(vb::Integer In_intNo, vb::Single In_sngX, vb::Single In_sngY, platform::Colour In_lngMask) {
