@@ -23,6 +23,7 @@
 #include "platform/scripted_host.h"
 #include "platform/sdl/sdl_host.h"
 #include "platform/trace.h"
+#include "save/G_modManage_Save.h"
 
 namespace fs = std::filesystem;
 
@@ -143,6 +144,22 @@ int App_Main(const std::vector<std::string>& args) {
     }
     if (seed) vb::Rnd_FixSeed(*seed);
     if (recorder && seed) recorder->SetSeed(*seed);
+    // The summary of a saved game names the moment of saving: a replay saves on 1 January 2010 at
+    // the time of day of its virtual clock, so that every run writes and shows the same summary.
+    if (scripted) {
+        platform::ScriptedHost* clock = scripted.get();
+        Manage_Set_SaveClock([clock] {
+            const std::uint32_t s = clock->Ticks() / 1000;
+            std::tm t{};
+            t.tm_year = 110;
+            t.tm_mon = 0;
+            t.tm_mday = 1;
+            t.tm_hour = static_cast<int>(s / 3600 % 24);
+            t.tm_min = static_cast<int>(s / 60 % 60);
+            t.tm_sec = static_cast<int>(s % 60);
+            return t;
+        });
+    }
     if (recorder && !recorder->Open(o.recordFile)) {
         platform::Host_Set(nullptr);
         platform::Trace_Close();
