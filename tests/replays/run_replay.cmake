@@ -71,6 +71,12 @@ function(prepare_work)
   file(REMOVE_RECURSE "${WORK}/game")
   file(REMOVE "${WORK}/game.ini" "${WORK}/zove")
   foreach(source IN LISTS game_sources)
+    # A file of a later folder replaces the one before even with the same time stamp (which would
+    # make file(COPY) keep the old one).
+    file(GLOB_RECURSE replaced RELATIVE "${source}" "${source}/*")
+    foreach(f IN LISTS replaced)
+      file(REMOVE "${WORK}/game/${f}")
+    endforeach()
     file(COPY "${source}/" DESTINATION "${WORK}/game")
   endforeach()
   # A hard link keeps the program's own folder (where it looks for game.ini) inside WORK.
