@@ -18,10 +18,6 @@ namespace {
 
 constexpr vb::Long kCardColour = 64;  // dark red
 
-void RefreshMain() {
-    if (gobjEventForm != nullptr) gobjEventForm->Refresh();
-}
-
 }  // namespace
 
 void Event_Request(vb::Integer kind, vb::Single x, vb::Single y) {
@@ -47,10 +43,10 @@ void Event_Request(vb::Integer kind, vb::Single x, vb::Single y) {
 
     Event_Play("PLAY_EFF", 3, "");
     Manage_Draw_Text("依頼番号． " + vb::Format(progress.intScNo, "###") + "番", 100, 120, 600, 300, 20, kCardColour, 0);
-    RefreshMain();
+    Talk_Refresh_Main();
     Sys_Wait(vb::MulLng(40, glngFrameTime));
     Manage_Draw_Text(progress.strScStr, 60, 220, 600, 250, 22, kCardColour, 2);
-    RefreshMain();
+    Talk_Refresh_Main();
     Event_Wait_Confirm();
     Event_Play("PLAY_EFF", 17, "");
 

@@ -15,10 +15,6 @@ namespace {
 constexpr vb::Integer kThanksPic = 9998;
 constexpr vb::Integer kEndPic = 8001;
 
-void RefreshMain() {
-    if (gobjEventForm != nullptr) gobjEventForm->Refresh();
-}
-
 }  // namespace
 
 void Event_Staff_Roll(vb::Integer kind, vb::Single x, vb::Single y) {
@@ -35,13 +31,13 @@ void Event_Staff_Roll(vb::Integer kind, vb::Single x, vb::Single y) {
 
     if (gobjEventForm != nullptr) gobjEventForm->Cls();
     Talk_Show_Pic(kThanksPic);
-    RefreshMain();
+    Talk_Refresh_Main();
     Event_Wait_Confirm();
 
     Talk_Fill_Black();
     Talk_Show_Pic(kEndPic);
     // Shown now, so the end picture is on screen for the whole wait.
-    RefreshMain();
+    Talk_Refresh_Main();
     Sys_Wait(vb::MulLng(200, glngFrameTime));
     gintGameState = 14;
 }
@@ -54,7 +50,7 @@ void Event_Defeat(vb::Integer kind, vb::Single x, vb::Single y) {
         gintChoice = 0;
         Talk_Fill_Black();
         Talk_Show_Pic(kEndPic);
-        RefreshMain();
+        Talk_Refresh_Main();
     } else if (kind == kInputSelect) {
         gintGameState = 14;
     }

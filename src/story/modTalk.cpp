@@ -31,10 +31,6 @@ constexpr platform::Colour kWhite = 0xFFFFFF;
 
 platform::Form* MainForm() { return gobjEventForm != nullptr ? gobjEventForm : gobjMainForm; }
 
-void RefreshMain() {
-    if (platform::Form* f = MainForm()) f->Refresh();
-}
-
 std::string ReadLine(const std::string& section, long n) {
     return Manage_Read_EveIni(kTalkFile, section, vb::CStr(static_cast<long long>(n)), vb::kTrue);
 }
@@ -89,7 +85,7 @@ void ShowMessage(const std::string& line, const std::string& param) {
     Talk_Show_Pic(kMessagePic);
     const std::string text = vb::Replace(line, "%s", param);
     Event_Play("PLAY_MXT", 0, vb::Mid(text, 2));
-    RefreshMain();
+    Talk_Refresh_Main();
     Sys_Wait(vb::MulLng(10, glngFrameTime));
     Event_Wait_Confirm();
 }
@@ -113,6 +109,10 @@ void RunEnding() {
 }
 
 }  // namespace
+
+void Talk_Refresh_Main() {
+    if (platform::Form* f = MainForm()) f->Refresh();
+}
 
 void Talk_Show_Pic(vb::Integer In_intNo) {
     try {
@@ -158,7 +158,7 @@ void Talk_Play_TextList(const std::string& In_strListName) {
         }
         RestorePageArea(under);
         Manage_Draw_Text(page, 70, 100, 640, 480, 17, kWhite, 0);
-        RefreshMain();
+        Talk_Refresh_Main();
         Sys_Wait(pause());
     }
 }

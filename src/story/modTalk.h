@@ -17,6 +17,9 @@ void Event_Wait_Confirm();
 // "END" ends the list, and so does the end of the section's lines.
 void Talk_Play_TextList(const std::string& In_strListName);
 
+// Shows what has been drawn on the main window (nothing before the window references are bound).
+void Talk_Refresh_Main();
+
 // Fills (0, 0)-(640, 480) of the main window with black (not refreshed).
 void Talk_Fill_Black();
 
