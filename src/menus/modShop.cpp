@@ -34,7 +34,8 @@ constexpr vb::Long kPomMax = 999999;
 
 typCharacter& C1() { return gudtGame.udtC1; }
 
-void Message(const std::string& text) { Event_Play("PLAY_MXT", 0, text); }
+// The message area of the shop (the rectangle of the message-text command, in black).
+void Message(const std::string& text) { Manage_Draw_Text(text, 60, 375, 586, 552, 10, kBlack, kAlignLeft); }
 
 void Wait_Frames(vb::Long n) { Sys_Wait(vb::MulLng(n, glngFrameTime)); }
 
