@@ -133,6 +133,27 @@ def watering_can(d, x, y, s, tilt=0.0):
     arc(d, *P(0.1, -0.45), s * 0.35, s * 0.3, 180, 360, fill=INK, width=2)
 
 
+def haru_head(d, cx, cy, s):
+    """Haru's head as in the story's portrait: bobbed brown hair, a sprout hair clip."""
+    hair = (120, 74, 44)
+    ell(d, cx, cy - s * 0.05, s * 0.72, s * 0.7, hair)                              # hair back
+    ell(d, cx, cy + s * 0.1, s * 0.58, s * 0.55, SKIN)                              # face
+    poly(d, [(cx - s * 0.62, cy - s * 0.1), (cx - s * 0.5, cy - s * 0.5), (cx, cy - s * 0.66),
+             (cx + s * 0.5, cy - s * 0.5), (cx + s * 0.62, cy - s * 0.1), (cx + s * 0.3, cy - s * 0.22),
+             (cx + s * 0.1, cy - s * 0.12), (cx - s * 0.15, cy - s * 0.24), (cx - s * 0.4, cy - s * 0.14)],
+         hair, width=1.5)                                                            # bangs
+    line(d, [(cx + s * 0.1, cy - s * 0.68), (cx + s * 0.12, cy - s * 0.95)], fill=(70, 140, 60), width=s * 0.06)
+    ell(d, cx - s * 0.05, cy - s * 0.98, s * 0.17, s * 0.09, (120, 196, 90), width=1.5)
+    ell(d, cx + s * 0.3, cy - s * 1.0, s * 0.17, s * 0.09, (120, 196, 90), width=1.5)
+    ell(d, cx - s * 0.22, cy + s * 0.1, s * 0.07, s * 0.1, INK, outline=None)      # eyes
+    ell(d, cx + s * 0.22, cy + s * 0.1, s * 0.07, s * 0.1, INK, outline=None)
+    ell(d, cx - s * 0.2, cy + s * 0.06, s * 0.025, s * 0.03, (250, 250, 250), outline=None)
+    ell(d, cx + s * 0.24, cy + s * 0.06, s * 0.025, s * 0.03, (250, 250, 250), outline=None)
+    ell(d, cx - s * 0.38, cy + s * 0.3, s * 0.1, s * 0.06, (246, 160, 150), outline=None)
+    ell(d, cx + s * 0.38, cy + s * 0.3, s * 0.1, s * 0.06, (246, 160, 150), outline=None)
+    arc(d, cx, cy + s * 0.3, s * 0.14, s * 0.1, 15, 165, width=2)
+
+
 def haru_body(d, cx, top, s, lean=0.0, arm_up=False):
     """Haru standing, facing left: head (the story's face), overalls, arms and boots."""
     body_y = top + s * 2.0
@@ -148,7 +169,7 @@ def haru_body(d, cx, top, s, lean=0.0, arm_up=False):
              (cx + s * 0.6, body_y + s * 0.85), (cx - s * 0.6, body_y + s * 0.85)], OVERALLS, width=1.5)
     rect(d, cx - s * 0.18 + lean * s * 0.6, body_y + s * 0.05, cx + s * 0.18 + lean * s * 0.6, body_y + s * 0.35,
          (120, 186, 112), outline=INK, width=1)
-    sm.draw_haru(d, cx + lean * s * 1.2, top + s * 0.9, s)
+    haru_head(d, cx + lean * s * 1.2, top + s * 0.9, s)
     # the arm holding the can
     hx, hy = cx - s * 0.75 + lean * s, body_y + (-0.5 if arm_up else 0.15) * s
     line(d, [(cx - s * 0.3 + lean * s, body_y - s * 0.35), (hx, hy)], fill=SHIRT, width=s * 0.22)
@@ -157,48 +178,64 @@ def haru_body(d, cx, top, s, lean=0.0, arm_up=False):
     return hx, hy
 
 
+def closed_eyes(d, cx, cy, s, pained=False):
+    """Paints over the open eyes of haru_head with shut (or squeezed) ones."""
+    for side in (-1, 1):
+        ex = cx + side * s * 0.22
+        ell(d, ex, cy + s * 0.1, s * 0.09, s * 0.12, SKIN, outline=None)
+        if pained:
+            line(d, [(ex - s * 0.08, cy + s * 0.04), (ex + s * 0.06 * -side, cy + s * 0.1),
+                     (ex - s * 0.08 * -side, cy + s * 0.16)], width=2)
+        else:
+            arc(d, ex, cy + s * 0.08, s * 0.08, s * 0.05, 20, 160, width=2)
+
+
 def player_picture(pose):
     w, h = 130, 180
     img, d = canvas(w, h)
     s = 34
-    cx, top = 70, 6
+    cx, top = 74, 6
     if pose == "fallen":
-        layer, ld = canvas(w, h)
-        haru_body(ld, cx, top, s)
-        watering_can(ld, cx - 44, top + s * 2.6, s * 0.55, 0.9)
-        layer = layer.rotate(-80, resample=Image.BICUBIC, center=(S(65), S(120)), fillcolor=WHITE)
-        img.paste(layer, (0, S(28)))
+        layer, ld = canvas(h, h)
+        ls = 28
+        lx, ltop = 90, 10
+        haru_body(ld, lx, ltop, ls)
+        closed_eyes(ld, lx, ltop + ls * 0.9, ls)
+        layer = layer.rotate(88, resample=Image.BICUBIC, fillcolor=WHITE)
+        img.paste(layer.crop((S(14), 0, S(14 + w), S(h))), (0, S(18)))
         d = ImageDraw.Draw(img)
-        ell(d, 60, 170, 55, 6, (226, 226, 226), outline=None)
+        ell(d, 66, 170, 58, 5, (226, 226, 226), outline=None)
+        watering_can(d, 108, 150, 14, 1.2)
         for k in range(3):
-            sm.flower(d, 22 + k * 12, 24 - k * 5, 3, (250, 220, 90))
+            sm.flower(d, 14 + k * 11, 92 - k * 4, 3, (250, 220, 90))
         return finish(img, w, h)
-    lean = {"attack": -0.35, "hit": 0.3, "tired": -0.1, "critical": -0.15}.get(pose, 0.0)
+    lean = {"attack": -0.35, "hit": 0.3, "tired": -0.12, "critical": -0.3}.get(pose, 0.0)
+    if pose == "attack":
+        cx += 8
     if pose == "critical":
-        top += 22
+        top += 10
     hx, hy = haru_body(d, cx, top, s, lean=lean, arm_up=pose in ("attack", "power"))
-    tilt = -0.6 if pose == "attack" else 0.0
+    tilt = -0.6 if pose == "attack" else (0.5 if pose == "critical" else 0.0)
     watering_can(d, hx - s * 0.2, hy + s * 0.1, s * 0.55, tilt)
     face_x, face_y = cx + lean * s * 1.2, top + s * 0.9
     if pose == "attack":
-        for k in range(7):
-            a = math.radians(200 + k * 6)
-            x0, y0 = hx - s * 0.85, hy - s * 0.5
-            line(d, [(x0, y0), (x0 + math.cos(a) * 28, y0 + math.sin(a) * -10 + k * 3)], fill=(110, 170, 230),
-                 width=2)
+        for k in range(10):
+            x, y = 4 + 3.2 * k, hy - s * 0.55 + (k % 3) * 7 + k * 1.8
+            ell(d, x, y, 2.4, 3.2, (120, 186, 240), outline=(80, 140, 200), width=1)
     if pose == "hit":
         for k in range(5):
             a = 2 * math.pi * k / 5 + 0.3
             x, y = face_x + math.cos(a) * 40, face_y - 18 + math.sin(a) * 12
             sm.flower(d, x, y, 3.5, (250, 214, 70), centre=(250, 240, 160))
-        arc(d, face_x - s * 0.22, face_y + s * 0.1, s * 0.09, s * 0.05, 180, 360, width=2.4)
+        closed_eyes(d, face_x, face_y, s, pained=True)
     if pose in ("tired", "critical"):
         for k in range(2 if pose == "tired" else 4):
             x, y = face_x + s * (0.55 + 0.12 * k), face_y - s * 0.3 + k * 7
             poly(d, [(x, y - 5), (x + 3, y + 1), (x, y + 3), (x - 3, y + 1)], (140, 200, 250), outline=(80, 140, 200),
                  width=1)
     if pose == "critical":
-        ell(d, 60, 176, 50, 3, (226, 226, 226), outline=None)
+        closed_eyes(d, face_x, face_y, s, pained=True)
+        ell(d, 66, 176, 50, 3, (226, 226, 226), outline=None)
     if pose == "power":
         for k in range(9):
             a = 2 * math.pi * k / 9
