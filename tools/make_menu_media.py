@@ -72,9 +72,9 @@ def row_box(d, x, y, w=125, h=23):
 def message_area(d, x0, y0, x1, y1):
     rect(d, x0, y0, x1, y1, (92, 130, 84), radius=12)
     rect(d, x0 + 4, y0 + 4, x1 - 4, y1 - 4, CREAM, outline=CREAM_EDGE, width=1.5, radius=9)
-    for x in (x0 + 11, x1 - 11):
-        for y in (y0 + 11, y1 - 11):
-            flower(d, x, y, 2.8, (240, 150, 160), centre=(250, 220, 90))
+    # corner flowers, except at the top left where the text begins
+    for x, y in ((x1 - 11, y0 + 11), (x0 + 11, y1 - 11), (x1 - 11, y1 - 11)):
+        flower(d, x, y, 2.8, (240, 150, 160), centre=(250, 220, 90))
 
 
 # ---------------------------------------------------------------- pictures
