@@ -95,7 +95,8 @@ def pic_message_panel():
 def hp_panel(bar_x, bar_y, label_x, tint):
     w, h = 131, 35
     img, d = canvas(w, h)
-    rect(d, max(0, bar_x - 4), 1, w - 1, h - 2, opaque_white(tint), outline=None, radius=6)
+    # Inside (0, 3)-(130, 33): what the battle wipes when the enemy falls.
+    rect(d, max(0, bar_x - 4), 3, w - 1, h - 2, opaque_white(tint), outline=None, radius=6)
     text(d, label_x, 5, "HP", 10, (120, 60, 40))
     # The full bar: the battle covers its lost part in grey.
     rect(d, bar_x, bar_y, bar_x + 120, bar_y + 3.2, (86, 190, 96), outline=None)
