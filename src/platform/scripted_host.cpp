@@ -134,7 +134,7 @@ MsgAnswer ScriptedHost::MessageBox(const std::string& text, const std::string& t
 
 bool ScriptedHost::MusicOpen(const std::string& nativePath) {
     log_.push_back("music-open " + nativePath);
-    if (!vb::Path_FileExists(nativePath)) return false;
+    if (!vb::Path_NativeFileExists(nativePath)) return false;
     music_ = MusicMode::Stopped;
     return true;
 }

@@ -178,7 +178,7 @@ bool SdlAudio::StartSynth() {
     if (synthTried_ || !open_) return false;
     synthTried_ = true;
     if (!soundFont_.empty()) {
-        if (vb::Path_FileExists(soundFont_)) {
+        if (vb::Path_NativeFileExists(soundFont_)) {
             usedFont_ = soundFont_;
         } else {
             Note("soundfont " + soundFont_ + " not found; using the installed one");
@@ -186,7 +186,7 @@ bool SdlAudio::StartSynth() {
     }
     for (const char* f : kSoundFonts) {
         if (!usedFont_.empty()) break;
-        if (vb::Path_FileExists(f)) usedFont_ = f;
+        if (vb::Path_NativeFileExists(f)) usedFont_ = f;
     }
     if (usedFont_.empty()) {
         Note("no General MIDI soundfont found (install fluid-soundfont-gm or pass --soundfont FILE); music is silent");
@@ -242,7 +242,7 @@ void SdlAudio::Close() {
 
 bool SdlAudio::MusicOpen(const std::string& nativePath) {
     MusicClose();
-    if (!open_ || !vb::Path_FileExists(nativePath)) return false;
+    if (!open_ || !vb::Path_NativeFileExists(nativePath)) return false;
     std::string data;
     if (!ReadFile(nativePath, data)) return false;
     const double length = Midi_SequenceLengthMs(data);
@@ -316,7 +316,7 @@ void SdlAudio::SoundPlay(const std::string& nativePath) {
     Mix_HaltChannel(kSoundChannel);
     if (chunk_ != nullptr) Mix_FreeChunk(chunk_);
     chunk_ = nullptr;
-    if (!vb::Path_FileExists(nativePath)) return;
+    if (!vb::Path_NativeFileExists(nativePath)) return;
     chunk_ = Mix_LoadWAV(nativePath.c_str());
     if (chunk_ == nullptr) return;
     Mix_PlayChannel(kSoundChannel, chunk_, 0);
