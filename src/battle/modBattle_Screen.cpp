@@ -72,6 +72,9 @@ void StartTurn(vb::Integer cmd) {
 
 }  // namespace
 
+// The handler proper of Battle_Input.
+static void Battle_Input_Case(vb::Integer kind, vb::Single x, vb::Single y);
+
 void Battle_Reset_Reports() { gReported.clear(); }
 
 void Battle_Refresh() {
@@ -172,6 +175,16 @@ void Battle_Message(const std::string& In_strText, vb::Boolean In_blnAppend) {
 }
 
 void Battle_Input(vb::Integer kind, vb::Single x, vb::Single y) {
+    // A broken table entry (a weapon number outside the table, say) is shown and the battle
+    // screen stays usable; a turn's own errors are handled where it starts.
+    try {
+        Battle_Input_Case(kind, x, y);
+    } catch (const vb::Error& e) {
+        Sys_Show_Error(e);
+    }
+}
+
+static void Battle_Input_Case(vb::Integer kind, vb::Single x, vb::Single y) {
     switch (kind) {
         case kInputRefresh:
             // A group without any enemy (an empty or missing section) is over before it starts.

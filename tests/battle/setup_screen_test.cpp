@@ -279,3 +279,33 @@ TEST_F(ScreenTest, AGroupWithoutEnemiesIsWonAtOnce) {
 
 }  // namespace
 }  // namespace battle_test
+
+namespace battle_test {
+namespace {
+
+TEST_F(ScreenTest, ABrokenWeaponEntryIsShownAndTheBattleGoesOn) {
+    Fresh();
+    Place(2, 1);
+    typCharacter& c = gudtGame.udtC1;
+    c.intWeNo(1) = 1;
+    c.intWeTama(1) = 5;
+    c.intWeNo(2) = 77;  // outside the weapon table
+    c.intWeTama(2) = 3;
+    gintGameState = 9;
+    Battle_Input(kInputRefresh, 0, 0);
+    EXPECT_EQ(host().Messages().size(), 1u);
+    // Choosing the broken slot: the error is shown, the prompt comes back in state 9.
+    Battle_Input(kInputPointer, 100, 365);
+    Battle_Input(kInputSelect, 100, 365);
+    EXPECT_GE(host().Messages().size(), 2u);
+    EXPECT_EQ(gintGameState, 9);
+    EXPECT_EQ(mudtFoe(2).lngHp, 20);
+    // The good slot still works.
+    vb::Rnd_Script({0.5f, 0.0f, 0.0f, 0.0f});
+    Battle_Input(kInputPointer, 100, 340);
+    Battle_Input(kInputSelect, 100, 340);
+    EXPECT_LT(c.intWeTama(1), 5);
+}
+
+}  // namespace
+}  // namespace battle_test
