@@ -24,7 +24,7 @@ import os
 import sys
 
 import numpy as np
-from PIL import Image
+from PIL import Image, ImageDraw
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
@@ -71,7 +71,10 @@ def pic_background():
                                      (290, (240, 150, 90)), (360, (236, 120, 140)), (410, (250, 196, 80)))):
         sm.flower(d, x, 446 + (k % 2) * 6, 6, colour)
     img = sm.finish(img, 640, 480)
-    # The corner where the sliding picture runs is wiped in white by the screens: keep it white.
+    # The corner where the sliding picture runs is wiped in white by the screens: keep it white, as
+    # a card with a rounded edge lying on the page.
+    ImageDraw.Draw(img).rounded_rectangle([437, 403, 660, 500], radius=8, fill=(252, 250, 244),
+                                          outline=ROW_EDGE, width=2)
     a = np.asarray(img).copy()
     a[406:, 440:] = (255, 255, 255)
     return Image.fromarray(a)
