@@ -6,7 +6,7 @@
 #include "common/vb_error.h"
 #include "core/G_modManage_Media.h"
 #include "core/modEvent_Form.h"
-#include "menus/modMenu_field.h"
+#include "field/modMap.h"
 #include "platform/form.h"
 #include "platform/trace.h"
 

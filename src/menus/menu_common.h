@@ -37,7 +37,7 @@ std::string Menu_Tama_Text(vb::Integer In_intTama);
 // True when (x, y) lies in the 125 x 23 line box whose top left corner is (left, top).
 bool Menu_In_Line(vb::Single x, vb::Single y, vb::Single left, vb::Single top);
 
-// The field's flag that keeps the map music playing when the field is shown again.
+// Keeps the map music playing when the field is shown again.
 void Menu_Skip_Map_Music();
 
 }  // namespace menus

@@ -8,7 +8,7 @@
 #include "core/core_fixture.h"
 #include "core/modInput.h"
 #include "menus/modMenu.h"
-#include "menus/modMenu_field.h"
+#include "field/modMap.h"
 #include "menus/modShop.h"
 
 namespace menus_test {
