@@ -150,6 +150,38 @@ const Parsed* Load(const std::string& native) {
     return &(cache[native] = std::move(p));
 }
 
+// Where each game path read from resolved to. Ini reads come key by key, and resolving the path
+// folder by folder costs more than the lookup itself; the file at the native path is still checked
+// on every read (Load), and a path is resolved again when that file is gone or the folder cache
+// was cleared.
+struct KnownPath {
+    std::string native;
+    unsigned generation = 0;
+};
+
+std::unordered_map<std::string, KnownPath>& KnownPaths() {
+    static std::unordered_map<std::string, KnownPath> known;
+    return known;
+}
+
+const Parsed* LoadGamePath(std::string_view path) {
+    auto& known = KnownPaths();
+    const std::string key(path);
+    const unsigned generation = Path_CacheGeneration();
+    auto it = known.find(key);
+    if (it != known.end() && it->second.generation == generation) {
+        if (const Parsed* p = Load(it->second.native)) return p;
+    }
+    const std::string native = Path_Resolve(path);
+    const Parsed* p = Load(native);
+    if (p != nullptr) {
+        known[key] = KnownPath{native, generation};
+    } else if (it != known.end()) {
+        known.erase(key);
+    }
+    return p;
+}
+
 int ErrnoToError(int e) {
     switch (e) {
         case ENOENT: return kErrPathNotFound;
@@ -164,7 +196,7 @@ int ErrnoToError(int e) {
 }  // namespace
 
 std::string Ini_Read(std::string_view path, std::string_view section, std::string_view key) {
-    const Parsed* p = Load(Path_Resolve(path));
+    const Parsed* p = LoadGamePath(path);
     if (p == nullptr) return {};
     auto s = p->values.find(LCase(TrimBlanks(section)));
     if (s == p->values.end()) return {};
@@ -249,6 +281,9 @@ void Ini_Write(std::string_view path, std::string_view section, std::string_view
     File_WriteAtomic(native, out);
 }
 
-void Ini_ClearCache() { Cache().clear(); }
+void Ini_ClearCache() {
+    Cache().clear();
+    KnownPaths().clear();
+}
 
 }  // namespace vb

@@ -109,6 +109,15 @@ bool Path_Exists(std::string_view path) {
     return stat(Path_Resolve(path).c_str(), &st) == 0;
 }
 
-void Path_ClearCache() { Cache().clear(); }
+namespace {
+unsigned gGeneration = 0;
+}
+
+void Path_ClearCache() {
+    Cache().clear();
+    ++gGeneration;
+}
+
+unsigned Path_CacheGeneration() { return gGeneration; }
 
 }  // namespace vb

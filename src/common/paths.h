@@ -18,5 +18,7 @@ bool Path_Exists(std::string_view path);           // anything of that name
 // Forget cached directory listings (after the program itself creates files, say). Listings are
 // also refreshed automatically when a directory's modification time changes.
 void Path_ClearCache();
+// Goes up by one with every Path_ClearCache: a resolution kept from an earlier value may be stale.
+unsigned Path_CacheGeneration();
 
 }  // namespace vb

@@ -2,6 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
 #include "common/C_modFileIO.h"
 #include "common/cp932.h"
 #include "common/ini_file.h"
@@ -140,6 +145,22 @@ TEST_F(FileIOTest, IniSeesChangesMadeOnDisk) {
     EXPECT_EQ(FileIO_Read_Ini(path, "a", "k", vb::kTrue), "1");
     dir_.Write("g.ini", "[a]\r\nk=22\r\n");  // a different size, so the change is seen at once
     EXPECT_EQ(FileIO_Read_Ini(path, "a", "k", vb::kTrue), "22");
+}
+
+TEST_F(FileIOTest, IniFollowsAFileThatMovesToAnotherFolderOfTheSameName) {
+    const std::string path = dir_.Path() + "\\g\\EVE\\A_SYS_FILE.INI";
+    dir_.Write("g/eve/a_sys_file.ini", "[s]\r\nk=1\r\n");
+    EXPECT_EQ(FileIO_Read_Ini(path, "s", "k", vb::kTrue), "1");
+    // Replaced behind the program's back by a folder and file spelt otherwise (folder times are
+    // coarse: let the clock move on first).
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::filesystem::remove_all(dir_.File("g/eve"));
+    std::filesystem::create_directories(dir_.File("g/Eve"));
+    std::ofstream(dir_.File("g/Eve/A_Sys_File.ini"), std::ios::binary) << "[s]\r\nk=2\r\n";
+    EXPECT_EQ(FileIO_Read_Ini(path, "s", "k", vb::kTrue), "2");
+    std::filesystem::remove_all(dir_.File("g/Eve"));
+    EXPECT_EQ(FileIO_Read_Ini(path, "s", "k", vb::kTrue), "");
+    EXPECT_TRUE(host().Messages().empty());
 }
 
 TEST_F(FileIOTest, IniWriteChangesOnlyItsLine) {
