@@ -20,6 +20,10 @@ protected:
     void SetUp() override {
         MenuTest::SetUp();
         gstrGameDir = std::string(ZOVE_SOURCE_DIR) + "/game/";
+        // Entry 0 of each table as the game has it (the loader leaves it empty).
+        gudtWeapon(0) = typWeapon{};
+        gudtAcce(0) = typItem{};
+        gudtItem(0) = typItem{};
         Setting_Load_All();
         gudtGame = typGameData{};
         Setting_Load_SysFile();
