@@ -305,18 +305,25 @@ def e_aphid(d, w, h):
 
 
 def e_slug(d, w, h, colour=(196, 160, 120), big=False):
-    poly(d, [(w * 0.05, h * 0.9), (w * 0.15, h * 0.5), (w * 0.4, h * 0.35), (w * 0.75, h * 0.45),
-             (w * 0.95, h * 0.88)], colour)
-    ell(d, w * 0.22, h * 0.55, w * 0.16, h * 0.22, colour)
+    # A soft body: the foot along the ground, the back arching from the raised head to the tail tip.
+    foot = h * 0.9
+    back = [(w * (0.08 + 0.9 * t), foot - h * (0.5 * math.sin(math.pi * (0.15 + 0.85 * t)) ** 0.8) * (1.0 - 0.55 * t))
+            for t in np.linspace(0, 1, 24)]
+    poly(d, back + [(w * 0.98, foot), (w * 0.1, foot)], colour)
+    rect(d, w * 0.08, foot - 3, w * 0.95, foot + 3, tuple(max(0, c - 30) for c in colour), outline=INK, width=1.2,
+         radius=3)
+    ell(d, w * 0.2, h * 0.52, w * 0.15, h * 0.24, colour)
     for side in (-1, 1):
-        line(d, [(w * 0.2 + side * w * 0.05, h * 0.4), (w * 0.18 + side * w * 0.09, h * 0.12)], width=2)
-        ell(d, w * 0.18 + side * w * 0.09, h * 0.12, w * 0.03, w * 0.03, INK, outline=None)
-    arc(d, w * 0.2, h * 0.66, w * 0.06, h * 0.06, 20, 160, width=1.5)
+        line(d, [(w * 0.2 + side * w * 0.05, h * 0.36), (w * 0.18 + side * w * 0.09, h * 0.1)], width=2)
+        ell(d, w * 0.18 + side * w * 0.09, h * 0.1, w * 0.03, w * 0.03, INK, outline=None)
+    ell(d, w * 0.17, h * 0.5, w * 0.025, h * 0.05, INK, outline=None)
+    ell(d, w * 0.25, h * 0.5, w * 0.025, h * 0.05, INK, outline=None)
+    arc(d, w * 0.21, h * 0.62, w * 0.05, h * 0.05, 20, 160, width=1.5)
     for k in range(3 if big else 2):
-        ell(d, w * (0.5 + 0.13 * k), h * 0.58, w * 0.03, h * 0.04, (236, 214, 186), outline=None)
+        ell(d, w * (0.45 + 0.13 * k), h * (0.5 + 0.06 * k), w * 0.03, h * 0.04, (236, 214, 186), outline=None)
     if big:
         for k in range(4):
-            ell(d, w * (0.3 + 0.18 * k), h * 0.95, w * 0.04, h * 0.03, (180, 220, 240), outline=(120, 160, 200),
+            ell(d, w * (0.3 + 0.18 * k), h * 0.97, w * 0.04, h * 0.025, (180, 220, 240), outline=(120, 160, 200),
                 width=1)
 
 
