@@ -57,6 +57,7 @@ void Map_Load_Map() {
 void Map_Read_Header(const std::string& In_strMapName, vb::Boolean In_blnUseRecord) {
     mstrMapName = In_strMapName;
     const std::string music = Manage_Read_EveIni(kHeaderFile, In_strMapName, "MUSIC", vb::kTrue);
+    if (music.empty()) DataError("eve\\A_MAP_FILE.ini に [" + In_strMapName + "] の MUSIC がありません");
     if (!vb::IsNumeric(music)) {
         DataError("eve\\A_MAP_FILE.ini の [" + In_strMapName + "] の MUSIC が数ではありません: \"" + music + "\"");
     }

@@ -35,11 +35,11 @@ TEST_F(DispatchTest, RefreshRunsTheAutomaticChains) {
         std::vector<std::string> trace;
     };
     const Case cases[] = {
-        {4, {"state 4 5", "pending Map_Run_Loop"}},
-        {5, {"pending Map_Run_Loop"}},
-        {6, {"pending Map_Enter_FromRecord", "state 6 5", "pending Map_Run_Loop"}},
-        {8, {"pending Battle_Start", "state 8 9", "pending Battle_Input", "state 9 4", "state 4 5",
-             "pending Map_Run_Loop"}},
+        // Without a map header the field says so and does not run its loop.
+        {4, {"state 4 5"}},
+        {5, {}},
+        {6, {"msgbox \"eve\\\\A_MAP_FILE.ini に [] の MUSIC がありません\" \"ぞーぶのにわ\" ok ok", "state 6 5"}},
+        {8, {"pending Battle_Start", "state 8 9", "pending Battle_Input", "state 9 4", "state 4 5"}},
         {10, {}},
         {14, {}},
         {99, {}},
@@ -109,7 +109,7 @@ TEST_F(DispatchTest, InputBeforeTheFirstTickOnlyAcknowledges) {
     Sys_Wait(1000);
     EXPECT_EQ(frmMain().mintBusy, 0);
     EXPECT_EQ(frmMain().mblnLoaded, vb::kTrue);
-    EXPECT_TRUE(InOrder(TakeTrace(), {"music 0", "pending Battle_Init", "pending Map_Init", "music 1", "picture 0 0 0"}));
+    EXPECT_TRUE(InOrder(TakeTrace(), {"music 0", "pending Battle_Init", "music 1", "picture 0 0 0"}));
     Move(420, 200);
     EXPECT_EQ(gintChoice, 1);
 }

@@ -8,6 +8,7 @@
 #include "core/G_modManage_Text.h"
 #include "core/modInput.h"
 #include "core_fixture.h"
+#include "field/modMap.h"
 
 namespace core_test {
 namespace {
@@ -234,17 +235,40 @@ TEST_F(KeysTest, FieldKeysGoToTheFieldEvenWhileBusy) {
     BindWindow();
     gintGameState = 5;
     frmMain().mintBusy = 1;
-    for (int k : {platform::kKeyUp, platform::kKeyDown, platform::kKeyLeft, platform::kKeyRight, platform::kKeyEnter,
-                  platform::kKeySpace}) {
-        TakeTrace();
-        Key(k);
-        EXPECT_EQ(TakeTrace(), std::vector<std::string>{"pending Map_Key"}) << k;
+    // A screen of free cells with the player standing in the middle: an arrow starts a step.
+    mstrTiles = {"a=0:0:0"};
+    for (int x = 1; x <= kMapCells; ++x) {
+        for (int y = 1; y <= kMapCells; ++y) mstrMapCell(x)(y) = "a";
     }
+    mblnScreenReady = vb::kTrue;
+    const struct {
+        int key;
+        vb::Integer dir;
+    } arrows[] = {{platform::kKeyUp, 1}, {platform::kKeyDown, 2}, {platform::kKeyLeft, 3}, {platform::kKeyRight, 4}};
+    for (const auto& a : arrows) {
+        mtypChar(0).intX = 10;
+        mtypChar(0).intY = 10;
+        mtypChar(0).intPhase = 0;
+        Key(a.key);
+        EXPECT_EQ(mtypChar(0).intPhase, 1) << a.key;
+        EXPECT_EQ(mtypChar(0).intDir, a.dir) << a.key;
+    }
+    // Space opens the status menu from the field (when the last tick allowed it).
+    mtypChar(0).intPhase = 0;
+    mblnInputReady = vb::kTrue;
+    Key(platform::kKeySpace);
+    EXPECT_EQ(gintReturnState, 4);
+    EXPECT_EQ(mblnInputReady, vb::kFalse);
+    gintGameState = 5;
     for (int k : {static_cast<int>(platform::kKeyNum1), 65, 0}) {
+        mtypChar(0).intPhase = 0;
         TakeTrace();
         Key(k);
         EXPECT_TRUE(TakeTrace().empty()) << k;
+        EXPECT_EQ(mtypChar(0).intPhase, 0) << k;
     }
+    mblnScreenReady = vb::kFalse;
+    mstrTiles.clear();
 }
 
 TEST_F(KeysTest, BattleKeypadPointsAndSelects) {

@@ -124,7 +124,7 @@ TEST_F(TitleTest, NewGameChoiceRunsTheOpeningIntoTheField) {
     });
     Click(480, 200);
     host().SetIdleHook(nullptr);
-    EXPECT_TRUE(InOrder(TakeTrace(), {"state 0 3", "effect 7", "state 3 6", "state 6 5", "pending Map_Run_Loop"}));
+    EXPECT_TRUE(InOrder(TakeTrace(), {"state 0 3", "effect 7", "state 3 6", "state 6 5"}));
     EXPECT_EQ(static_cast<vb::Long>(gintGameState), 5);
     EXPECT_EQ(frmMain().mintBusy, 0);
 }

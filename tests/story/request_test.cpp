@@ -78,8 +78,7 @@ TEST_F(Request, NewGamePlaysThePrologueMusicAndOpeningThenEntersTheField) {
     ExpectInOrder(trace, {"textlist \"KICK_MSG\"", "text \"\\r\\nむかしむかし\" 70 100 640 480 17 16777215 0",
                           "text \"\" 70 100 640 480 17 16777215 0", "music 3", "talk \"M_0ND_END\"", "sound 60",
                           "effect 3", CardNumber("1"), CardTitle("はじまり"), "confirm", "effect 17",
-                          "talk \"M_1ND_OPEN\"", "sound 61", "state 3 6", "pending Map_Enter_FromRecord",
-                          "state 6 5"});
+                          "talk \"M_1ND_OPEN\"", "sound 61", "state 3 6", "state 6 5"});
     EXPECT_EQ(gudtGame.udtProgress.strMapName, "NIWA");
 }
 
