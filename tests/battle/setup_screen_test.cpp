@@ -309,3 +309,25 @@ TEST_F(ScreenTest, ABrokenWeaponEntryIsShownAndTheBattleGoesOn) {
 
 }  // namespace
 }  // namespace battle_test
+
+namespace battle_test {
+namespace {
+
+TEST_F(SetupTest, TheDispatcherStartsTheBattleOfTheEncounterAndPrompts) {
+    gintEncounterNo = 1;
+    gintGameState = 8;
+    Event_Dispatch(kInputRefresh, 0, 0);
+    const auto t = Trace();
+    EXPECT_TRUE(InOrder(t, {"music 10", "picture 5001 190 175", "state 8 9", "picture 3000 5 330"}));
+    EXPECT_EQ(MessageLines(t).back(), "攻撃方法を選択してください。");
+    EXPECT_EQ(gintGameState, 9);
+    EXPECT_TRUE(mudtFoe(2).blnAlive);
+    // Other kinds in state 8 do nothing.
+    gintGameState = 8;
+    Trace();
+    Event_Dispatch(kInputSelect, 0, 0);
+    EXPECT_TRUE(Trace().empty());
+}
+
+}  // namespace
+}  // namespace battle_test

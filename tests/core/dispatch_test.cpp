@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/paths.h"
+#include "battle/modBattle.h"
 #include "core_fixture.h"
 
 namespace core_test {
@@ -39,7 +40,6 @@ TEST_F(DispatchTest, RefreshRunsTheAutomaticChains) {
         {4, {"state 4 5"}},
         {5, {}},
         {6, {"msgbox \"eve\\\\A_MAP_FILE.ini に [] の MUSIC がありません\" \"ぞーぶのにわ\" ok ok", "state 6 5"}},
-        {8, {"pending Battle_Start", "state 8 9", "pending Battle_Input", "state 9 4", "state 4 5"}},
         {10, {}},
         {14, {}},
         {99, {}},
@@ -53,20 +53,20 @@ TEST_F(DispatchTest, RefreshRunsTheAutomaticChains) {
 }
 
 TEST_F(DispatchTest, HandlerStatesGetEveryKind) {
-    struct Case {
-        vb::Long state;
-        const char* handler;
-    };
-    const Case cases[] = {{9, "pending Battle_Input"}};
-    for (const Case& c : cases) {
-        for (vb::Integer kind : {1, 2, 3}) {
-            gintGameState = c.state;
-            TakeTrace();
-            Event_Dispatch(kind, 5, 6);
-            EXPECT_EQ(TakeTrace(), std::vector<std::string>{c.handler}) << c.state << " kind " << kind;
-            EXPECT_EQ(static_cast<vb::Long>(gintGameState), c.state);
-        }
+    // The battle's command input (state 9) gets every kind: a select or cancel with no row under
+    // the pointer does nothing, a pointer on a row makes it the chosen one.
+    mintCmdChoice = 0;
+    mintCmdLast = 0;
+    gintGameState = 9;
+    for (vb::Integer kind : {1, 3}) {
+        TakeTrace();
+        Event_Dispatch(kind, 5, 6);
+        EXPECT_TRUE(TakeTrace().empty()) << "kind " << kind;
+        EXPECT_EQ(static_cast<vb::Long>(gintGameState), 9);
     }
+    Event_Dispatch(kInputPointer, 100, 340);
+    EXPECT_EQ(mintCmdChoice, 1);
+    EXPECT_EQ(static_cast<vb::Long>(gintGameState), 9);
 }
 
 TEST_F(DispatchTest, RefreshResetsTheKeyCursorInEveryState) {
@@ -109,7 +109,7 @@ TEST_F(DispatchTest, InputBeforeTheFirstTickOnlyAcknowledges) {
     Sys_Wait(1000);
     EXPECT_EQ(frmMain().mintBusy, 0);
     EXPECT_EQ(frmMain().mblnLoaded, vb::kTrue);
-    EXPECT_TRUE(InOrder(TakeTrace(), {"music 0", "pending Battle_Init", "music 1", "picture 0 0 0"}));
+    EXPECT_TRUE(InOrder(TakeTrace(), {"music 0", "music 1", "picture 0 0 0"}));
     Move(420, 200);
     EXPECT_EQ(gintChoice, 1);
 }
