@@ -90,9 +90,9 @@ void Map_Load_MapNo(vb::Boolean In_blnWithMusic) {
     Map_Load_EnemyFile(mintMapNo);
     Map_Clear_Events();
     Map_Load_EventFile(mintMapNo);
-    mblnScreenReady = vb::kTrue;
     platform::Trace_Write("map " + mstrMapName + " " + vb::CStr(mintMapNo));
     Map_Draw_All(In_blnWithMusic);
+    mblnScreenReady = vb::kTrue;
 }
 
 void Map_Load_MapFile(vb::Integer In_intMapNo) {
