@@ -137,6 +137,20 @@ std::vector<std::string> FieldTest::Boxes() const {
     return out;
 }
 
+void FieldTest::QueueKey(platform::ScriptedHost& h, int key, std::uint32_t at) {
+    platform::InputEvent e;
+    e.type = platform::EventType::KeyDown;
+    e.key = key;
+    h.Queue(e, at);
+}
+
+void FieldTest::QueueClick(platform::ScriptedHost& h, std::uint32_t at) {
+    platform::InputEvent e;
+    e.type = platform::EventType::MouseDown;
+    e.button = platform::kButtonLeft;
+    h.Queue(e, at);
+}
+
 void FieldTest::Tick() {
     Map_Move_Enemies();
     Map_Advance_Steps();

@@ -2,10 +2,12 @@
 // file, talk scripts that only show a message, and screens written by each test. The field is
 // started (Map_Init) and the trace captured from SetUp on.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "field/modMap.h"
+#include "platform/scripted_host.h"
 #include "support/test_support.h"
 
 namespace field_test {
@@ -30,6 +32,9 @@ protected:
     std::vector<std::string> Take();
     static bool InOrder(const std::vector<std::string>& lines, const std::vector<std::string>& want);
     std::vector<std::string> Boxes() const;
+    // Input delivered when the virtual clock reaches at.
+    static void QueueKey(platform::ScriptedHost& h, int key, std::uint32_t at);
+    static void QueueClick(platform::ScriptedHost& h, std::uint32_t at);
     // Lets the queued input and one field tick happen, as the loop would.
     void Tick();
 };
