@@ -138,6 +138,24 @@ typAttack BodyBlow(vb::Long up = 0) {
 
 typTarget Foe(vb::Long df, vb::Integer weak = 0, vb::Integer strong = 0) { return {"スライム", df, weak, strong}; }
 
+// Each case with its scripted draws: the damage, the attribute lines, and exactly those draws.
+void ExpectHits(const std::vector<Hit>& hits) {
+    for (const Hit& h : hits) {
+        SCOPED_TRACE(h.what);
+        gudtGame.udtC1.lngAt = h.at;
+        gudtGame.udtC1.lngLv = h.lv;
+        std::vector<float> script = h.rnd;
+        script.push_back(0.625f);  // sentinel: must be the next draw after the rule
+        vb::Rnd_Script(script);
+        std::vector<std::string> lines;
+        const vb::Long d = Setting_Calc_Damage(h.attack, h.target, h.dIn, [&](const std::string& l) { lines.push_back(l); });
+        EXPECT_EQ(d, h.want);
+        EXPECT_EQ(lines, h.lines);
+        EXPECT_EQ(vb::Rnd(), 0.625f) << "draws taken differ";
+        vb::Rnd_Script({});
+    }
+}
+
 TEST_F(DataTest, DamageRuleFormulas) {
     const std::vector<Hit> hits = {
         // Formula 1, P 40, DF 9, AT 10: b 10..20, h = Near(b - 4.5) always even, d 16..36.
@@ -171,20 +189,7 @@ TEST_F(DataTest, DamageRuleFormulas) {
         {"strong hit", Weapon(6, 0, 50), Foe(0), 1, 7, 0, {0.0f, 1.5f / 41, 0.35f}, 5 + 4 * 7, {}},
         {"no strong hit at 2/41", Weapon(6, 0, 50), Foe(0), 1, 7, 0, {0.0f, 2.5f / 41}, 5, {}},
     };
-    for (const Hit& h : hits) {
-        SCOPED_TRACE(h.what);
-        gudtGame.udtC1.lngAt = h.at;
-        gudtGame.udtC1.lngLv = h.lv;
-        std::vector<float> script = h.rnd;
-        script.push_back(0.625f);  // sentinel: must be the next draw after the rule
-        vb::Rnd_Script(script);
-        std::vector<std::string> lines;
-        const vb::Long d = Setting_Calc_Damage(h.attack, h.target, h.dIn, [&](const std::string& l) { lines.push_back(l); });
-        EXPECT_EQ(d, h.want);
-        EXPECT_EQ(lines, h.lines);
-        EXPECT_EQ(vb::Rnd(), 0.625f) << "draws taken differ";
-        vb::Rnd_Script({});
-    }
+    ExpectHits(hits);
 }
 
 TEST_F(DataTest, DamageRuleAttributes) {
@@ -198,20 +203,7 @@ TEST_F(DataTest, DamageRuleAttributes) {
         {"unnamed attribute 8", Weapon(6, 8, 50), Foe(0, 8, 0), 1, 1, 0, {0.0f, 0.0f}, 10, {"スライムはに弱い"}},
         {"halving a 1 gives 0", Weapon(6, 1, 10), Foe(0, 0, 1), 1, 1, 0, {0.0f, 0.0f}, 0, {"スライムは斬撃に強い"}},
     };
-    for (const Hit& h : hits) {
-        SCOPED_TRACE(h.what);
-        gudtGame.udtC1.lngAt = h.at;
-        gudtGame.udtC1.lngLv = h.lv;
-        std::vector<float> script = h.rnd;
-        script.push_back(0.625f);
-        vb::Rnd_Script(script);
-        std::vector<std::string> lines;
-        const vb::Long d = Setting_Calc_Damage(h.attack, h.target, h.dIn, [&](const std::string& l) { lines.push_back(l); });
-        EXPECT_EQ(d, h.want);
-        EXPECT_EQ(lines, h.lines);
-        EXPECT_EQ(vb::Rnd(), 0.625f) << "draws taken differ";
-        vb::Rnd_Script({});
-    }
+    ExpectHits(hits);
 }
 
 TEST_F(DataTest, DamageRuleRangesOverManyDraws) {
