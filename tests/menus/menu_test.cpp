@@ -305,6 +305,15 @@ TEST_F(StatusMenuTest, MissingPicturesAreSaidOnceAndTheMenuStillWorks) {
     EXPECT_EQ(host().Messages().size(), 4u);
 }
 
+TEST_F(StatusMenuTest, ABrokenRecordIsSaidAndTheMenuCanStillBeClosed) {
+    gudtGame.udtC1.intItNo(3) = 60;  // beyond the item table
+    Open();
+    ASSERT_EQ(host().Messages().size(), 1u);
+    EXPECT_EQ(static_cast<vb::Long>(gintGameState), 7);
+    Cancel();
+    EXPECT_EQ(static_cast<vb::Long>(gintGameState), kBack);
+}
+
 TEST_F(StatusMenuTest, KeyboardMovesThePointerSelectsAndCancels) {
     Open();
     TakeTrace();

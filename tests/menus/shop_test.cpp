@@ -306,6 +306,19 @@ TEST_F(ShopTest, ThirdLineLeavesTheShop) {
     EXPECT_EQ(gintSubState, 0);
 }
 
+TEST_F(ShopTest, BrokenGoodsAreSaidAndTheListCanStillBeLeft) {
+    gintShopNo(2) = 99;  // beyond the weapon table
+    OpenList(1);
+    ASSERT_EQ(host().Messages().size(), 1u);
+    EXPECT_EQ(gintSubState, 1);
+    Point(150, 100);
+    Select();
+    EXPECT_EQ(gudtGame.udtC1.lngPom, 500);
+    Cancel();
+    EXPECT_EQ(gintSubState, 0);
+    EXPECT_EQ(static_cast<vb::Long>(gintGameState), 11);
+}
+
 TEST_F(ShopTest, KeyboardPicksTheLines) {
     Open();
     Form_KeyDown(40, 0);
