@@ -45,6 +45,17 @@ Surface Picture_FromMemory(const void* data, std::size_t size, std::string_view 
 // such asset, 481 when it is not a readable picture.
 Surface Picture_LoadAsset(std::string_view assetName);
 
+// The largest picture that is decoded: a side of at most kPictureMaxSide pixels and at most
+// kPictureMaxPixels in all. The game's pictures are screen-sized; a broken header that declares
+// tens of thousands of pixels a side would make the decoder allocate gigabytes and work for a
+// minute before it fails, so such a file is refused (error 481) before decoding.
+inline constexpr std::uint32_t kPictureMaxSide = 16384;
+inline constexpr std::uint64_t kPictureMaxPixels = 64u * 1024 * 1024;
+
+// False when the first bytes of a PNG, BMP, GIF, JPEG or PNM file declare a picture beyond those
+// limits (other formats, and headers too short to tell, pass).
+bool Picture_DeclaredSizeOk(std::string_view head);
+
 // Writes the surface as a PNG file: Surface_WritePng of platform/host.h.
 
 }  // namespace platform

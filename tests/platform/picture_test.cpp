@@ -168,6 +168,60 @@ TEST_F(PictureTest, MissingAndUnreadableFilesAreTheRuntimeErrors) {
     }
 }
 
+std::string Be32(std::uint32_t v) {
+    return std::string{static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
+                       static_cast<char>(v)};
+}
+std::string Le(std::uint32_t v, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += static_cast<char>(v >> (8 * i));
+    return out;
+}
+std::string PngHead(std::uint32_t w, std::uint32_t h) {
+    return std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) + Be32(w) + Be32(h) + std::string("\x08\x02\0\0\0", 5);
+}
+std::string BmpHead(std::int32_t w, std::int32_t h) {
+    return "BM" + Le(70, 4) + Le(0, 4) + Le(54, 4) + Le(40, 4) + Le(static_cast<std::uint32_t>(w), 4) +
+           Le(static_cast<std::uint32_t>(h), 4) + Le(1, 2) + Le(24, 2) + std::string(24, '\0');
+}
+std::string JpegHead(std::uint32_t w, std::uint32_t h) {
+    // SOI, an APP0 segment, then the frame header (precision 8, height, width).
+    return std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 20) +
+           std::string("\xFF\xC0\x00\x11\x08", 5) + Be32(h).substr(2) + Be32(w).substr(2) + std::string(10, '\0');
+}
+
+TEST_F(PictureTest, HeadersDeclaringGiganticPicturesAreRefusedBeforeDecoding) {
+    const struct {
+        std::string head;
+        bool ok;
+    } cases[] = {
+        {PngHead(640, 480), true},
+        {PngHead(60000, 60000), false},
+        {PngHead(16384, 16384), false},  // each side allowed, the whole too large
+        {PngHead(16384, 100), true},
+        {BmpHead(640, -480), true},
+        {BmpHead(640, -60000), false},
+        {BmpHead(20000, 10), false},
+        {"GIF89a" + Le(640, 2) + Le(480, 2), true},
+        {"GIF89a" + Le(65535, 2) + Le(65535, 2), false},
+        {JpegHead(640, 480), true},
+        {JpegHead(60000, 60000), false},
+        {"P6\n# made by hand\n640 480\n255\n", true},
+        {"P6\n60000 60000\n255\n", false},
+        {"P5 99999999999999999999 1", false},
+        {"not a picture", true},
+        {"", true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Picture_DeclaredSizeOk(c.head), c.ok) << c.head.substr(0, 4);
+
+    // Loading such a file is the unreadable-picture error, at once and without the memory.
+    dir_.Write("pic/huge.png", PngHead(60000, 60000) + std::string(64, '\0'));
+    dir_.Write("pic/huge.bmp", BmpHead(60000, 60000) + std::string(64, '\0'));
+    for (const char* name : {"pic\\huge.png", "pic\\huge.bmp"}) {
+        EXPECT_EQ(ErrorOf([&] { Picture_Load(Game(name)); }), vb::kErrInvalidPicture) << name;
+    }
+}
+
 TEST_F(PictureTest, AnEmptyPathIsNoPicture) {
     const Picture p = Picture_Load("");
     EXPECT_TRUE(p.IsNothing());
