@@ -39,7 +39,13 @@ void Menu_Pic(vb::Integer In_intNo, vb::Single In_sngX, vb::Single In_sngY) {
 
 void Menu_Pic_Reset() { Reported().clear(); }
 
-std::string Menu_Tama_Text(vb::Integer In_intTama) { return "[" + vb::Format(In_intTama, "00") + "]"; }
+std::string Menu_Tama_Text(vb::Integer In_intTama) {
+    // Built by appending: GCC 12 warns falsely of overlapping copies for "[" + text in optimised builds.
+    std::string s = "[";
+    s += vb::Format(In_intTama, "00");
+    s += ']';
+    return s;
+}
 
 bool Menu_In_Line(vb::Single x, vb::Single y, vb::Single left, vb::Single top) {
     return left <= x && x < left + kLineWidth && top <= y && y < top + kLineHeight;
