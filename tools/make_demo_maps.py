@@ -167,7 +167,7 @@ SCREENS[("NIWA", 3)] = dict(
     ] + [BLACK] * 6,
     enemies=[],
     events=[
-        "D:0:10:14:4:4:2",
+        "D:0:10:14:4:4:1",
         "E:0:7:9:3:M:T_NIWA_IE",
         "E:0:6:10:1:M:T_NIWA_IE",
         "# the old pruning shears on the shelf; an acorn on the table",
