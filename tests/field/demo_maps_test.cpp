@@ -81,11 +81,11 @@ TEST_F(DemoMaps, EveryScreenLoadsAndItsEventsPointAtRealThings) {
             const auto num = [&](int n) { return vb::ValInt(Map_Event_Field(r, static_cast<vb::Integer>(n))); };
             const std::string p2 = Map_Event_Field(r, 6);
             if (kind == "E") {
-                if (p2 == "M") EXPECT_TRUE(HasTalk(Map_Event_Field(r, 7)));
-                if (p2 == "W") EXPECT_FALSE(gudtWeapon(num(7)).strName.empty());
-                if (p2 == "A") EXPECT_FALSE(gudtAcce(num(7)).strName.empty());
-                if (p2 == "I") EXPECT_FALSE(gudtItem(num(7)).strName.empty());
-                if (p2 == "B" || p2 == "R") EXPECT_TRUE(HasGroup(num(7)));
+                if (p2 == "M") { EXPECT_TRUE(HasTalk(Map_Event_Field(r, 7))); }
+                if (p2 == "W") { EXPECT_FALSE(gudtWeapon(num(7)).strName.empty()); }
+                if (p2 == "A") { EXPECT_FALSE(gudtAcce(num(7)).strName.empty()); }
+                if (p2 == "I") { EXPECT_FALSE(gudtItem(num(7)).strName.empty()); }
+                if (p2 == "B" || p2 == "R") { EXPECT_TRUE(HasGroup(num(7))); }
                 if (p2 == "U") {
                     Setting_Load_Shop(num(7));
                     EXPECT_NE(gintShopNo(1), 0);
