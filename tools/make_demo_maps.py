@@ -129,11 +129,10 @@ SCREENS[("NIWA", 2)] = dict(
         "rrrrrrrrrrrrrrrrrrrr",
     ],
     enemies=[
-        (ROW["井戸コウモリ"], 6, 7, 2, 6, 200, 4, 11),
-        (ROW["ヌマガエル"], 14, 15, 3, 8, 240, 1, 12),
-        (ROW["岩グモ"], 5, 15, 4, 8, 240, 8, 13),
-        (ROW["井戸コウモリ"], 12, 10, 2, 6, 200, 2, 14),
-        (ROW["ヌマガエル"], 16, 9, 1, 8, 300, 7, 15),
+        # Few and slow: the well's groups are a step up from the garden's.
+        (ROW["井戸コウモリ"], 6, 7, 2, 7, 300, 4, 11),
+        (ROW["ヌマガエル"], 14, 15, 3, 9, 320, 1, 12),
+        (ROW["岩グモ"], 16, 9, 1, 9, 360, 7, 13),
     ],
     events=[
         "# the ladder back up to the garden",

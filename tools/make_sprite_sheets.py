@@ -853,9 +853,12 @@ def t_shelf(t):
 
 
 def t_rug(t):
-    t.fill((180, 80, 70))
-    t.rect(2, 2, 29, 21, (210, 150, 80))
-    t.rect(5, 5, 26, 18, (180, 80, 70))
+    """A woven rug that repeats seamlessly over several cells."""
+    t.fill((176, 76, 66))
+    for y in range(0, 24, 6):
+        for x in range(0, 32, 8):
+            t.poly([(x + 4, y), (x + 7, y + 3), (x + 4, y + 6), (x + 1, y + 3)], (214, 150, 80))
+            t.img.putpixel((x + 4, y + 3), (240, 220, 150))
 
 
 def t_cave_floor(t):
@@ -1015,9 +1018,14 @@ def t_nest_tree(t):
 
 
 def t_crow_nest(t):
-    t_nest_tree(t)
-    cell = char_cell(LOOKS[CHAR_ROWS["クロウ"]][1], 2, 0)
-    t.img.paste(cell.crop((4, 0, 28, 16)), (4, -4), cell.crop((4, 0, 28, 16)))
+    t_pine(t)
+    t.ell(5, 12, 27, 21, (130, 96, 60))
+    t.ell(8, 12, 24, 17, (90, 66, 44))
+    cell = char_cell(LOOKS[CHAR_ROWS["クロウ"]][1], 2, 0).crop((0, 0, 32, 19))
+    t.img.paste(cell, (0, -1), cell)
+    t.ell(5, 16, 27, 22, (130, 96, 60))
+    for x in (8, 14, 20):
+        t.line([(x, 18), (x + 4, 20)], (100, 74, 48))
 
 
 def t_gh_glass(t):
