@@ -227,16 +227,19 @@ void frmStartWindow::Form_Load() {
 }
 
 void frmStartWindow::Start_Read_Setting() {
+    // The command line wins for this run, also over a value of game.ini that failed to read.
+    auto applyCommandLine = [] {
+        if (gOptions.gameDir) gstrGameDir = *gOptions.gameDir;
+        if (gOptions.fullScreen) gblnFullScreen = *gOptions.fullScreen ? vb::kTrue : vb::kFalse;
+        if (gOptions.frameTime) glngFrameTime = *gOptions.frameTime;
+    };
     try {
         const std::string file = Start_Settings_Path();
         gblnFullScreen = FileIO_Read_Ini(file, kStartSettingsSection, "DISPLAY", vb::kTrue) == "true" ? vb::kTrue
                                                                                                      : vb::kFalse;
         gstrGameDir = Start_App_Dir() + FileIO_Read_Ini(file, kStartSettingsSection, "DIR", vb::kTrue);
         glngFrameTime = vb::CLng(vb::Val(FileIO_Read_Ini(file, kStartSettingsSection, "SPEED", vb::kTrue)));
-        // The command line wins for this run.
-        if (gOptions.gameDir) gstrGameDir = *gOptions.gameDir;
-        if (gOptions.fullScreen) gblnFullScreen = *gOptions.fullScreen ? vb::kTrue : vb::kFalse;
-        if (gOptions.frameTime) glngFrameTime = *gOptions.frameTime;
+        applyCommandLine();
 
         Mark("M_S1", gblnFullScreen == vb::kFalse);
         Mark("M_S2", gblnFullScreen != vb::kFalse);
@@ -253,6 +256,7 @@ void frmStartWindow::Start_Read_Setting() {
         version += "." + std::to_string(kStartVersionMajor) + "." + std::to_string(kStartVersionMinor);
     } catch (const std::exception& e) {
         Sys_Show_Error(e);
+        applyCommandLine();
     }
 }
 

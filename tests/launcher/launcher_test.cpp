@@ -181,6 +181,21 @@ TEST_F(LauncherTest, CommandLineSettingsWinAndAreNotWritten) {
     EXPECT_EQ(IniValue("DISPLAY"), "true");
 }
 
+TEST_F(LauncherTest, CommandLineSettingsHoldEvenWhenGameIniFailsToRead) {
+    WriteIni("DISPLAY=true\r\nDIR=\\game\\\r\nSPEED=99999999999\r\n");
+    StartOptions options;
+    options.appDir = dir_.Path();
+    options.gameDir = "/elsewhere/";
+    options.fullScreen = false;
+    options.frameTime = 40;
+    Start_Set_Options(options);
+    frmStart_Show();
+    ASSERT_EQ(host().Messages().size(), 1u);  // the broken SPEED is still reported
+    EXPECT_EQ(gstrGameDir, "/elsewhere/");
+    EXPECT_EQ(gblnFullScreen, vb::kFalse);
+    EXPECT_EQ(glngFrameTime, 40);
+}
+
 TEST_F(LauncherTest, LoadSettingsWithoutTheWindow) {
     WriteIni("DISPLAY=true\r\nDIR=\\game\\\r\nSPEED=22\r\n");
     Start_Load_Settings();
