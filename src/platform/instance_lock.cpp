@@ -21,7 +21,9 @@ std::string Instance_LockPath(const std::string& name) {
 bool Instance_Acquire(const std::string& name) {
     if (gFd >= 0) return true;
     const std::string path = Instance_LockPath(name);
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a symbolic link: in a shared temporary folder someone else could point the
+    // name at a file of their choosing, which this program would then create.
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return true;
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         close(fd);

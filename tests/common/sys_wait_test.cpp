@@ -116,6 +116,24 @@ TEST_F(SysWaitTest, CheckInstanceRefusesASecondCopy) {
     platform::Instance_Release();
 }
 
+TEST_F(SysWaitTest, TheLockFileIsNeverOpenedThroughALink) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string savedDir = saved != nullptr ? saved : "";
+    setenv("XDG_RUNTIME_DIR", dir_.Path().c_str(), 1);
+    platform::Instance_Release();
+    const std::string target = dir_.File("chosen-by-someone-else");
+    ASSERT_EQ(symlink(target.c_str(), platform::Instance_LockPath("zove-link-test").c_str()), 0);
+    // The lock cannot be taken, which counts as no other copy running; nothing is created.
+    EXPECT_TRUE(platform::Instance_Acquire("zove-link-test"));
+    platform::Instance_Release();
+    if (saved != nullptr) {
+        setenv("XDG_RUNTIME_DIR", savedDir.c_str(), 1);
+    } else {
+        unsetenv("XDG_RUNTIME_DIR");
+    }
+    EXPECT_NE(access(target.c_str(), F_OK), 0);
+}
+
 TEST_F(SysWaitTest, CheckInstanceShowsItsMessageAndEnds) {
     // The lock lives in this test's own runtime folder: a copy of the game running on this machine
     // neither disturbs the test nor is disturbed by it.
