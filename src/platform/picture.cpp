@@ -81,12 +81,16 @@ bool PnmSizeOk(std::string_view d) {
 bool Decode(SDL_RWops* rw, Picture& out) {
     if (rw == nullptr) return false;
     {
-        // Enough of the file to reach a JPEG's frame header behind a typical block of metadata.
-        std::string head(64 * 1024, '\0');
+        // The other formats say their size in the first bytes; a JPEG's frame header may stand
+        // behind a block of metadata.
         const Sint64 start = SDL_RWtell(rw);
-        const std::size_t got = SDL_RWread(rw, head.data(), 1, head.size());
+        std::string head(32, '\0');
+        head.resize(SDL_RWread(rw, head.data(), 1, head.size()));
+        if (head.size() == 32 && static_cast<std::uint8_t>(head[0]) == 0xFF && static_cast<std::uint8_t>(head[1]) == 0xD8) {
+            head.resize(64 * 1024);
+            head.resize(32 + SDL_RWread(rw, head.data() + 32, 1, head.size() - 32));
+        }
         SDL_RWseek(rw, start, RW_SEEK_SET);
-        head.resize(got);
         if (!Picture_DeclaredSizeOk(head)) {
             SDL_RWclose(rw);
             return false;

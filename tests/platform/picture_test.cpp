@@ -217,7 +217,8 @@ TEST_F(PictureTest, HeadersDeclaringGiganticPicturesAreRefusedBeforeDecoding) {
     // Loading such a file is the unreadable-picture error, at once and without the memory.
     dir_.Write("pic/huge.png", PngHead(60000, 60000) + std::string(64, '\0'));
     dir_.Write("pic/huge.bmp", BmpHead(60000, 60000) + std::string(64, '\0'));
-    for (const char* name : {"pic\\huge.png", "pic\\huge.bmp"}) {
+    dir_.Write("pic/huge.jpg", JpegHead(60000, 60000) + std::string(64, '\0'));
+    for (const char* name : {"pic\\huge.png", "pic\\huge.bmp", "pic\\huge.jpg"}) {
         EXPECT_EQ(ErrorOf([&] { Picture_Load(Game(name)); }), vb::kErrInvalidPicture) << name;
     }
 }
