@@ -10,6 +10,7 @@
 #include "core/modEvent.h"
 #include "data/modData.h"
 #include "data/modSetting.h"
+#include "field/frmFile.h"
 #include "platform/scripted_host.h"
 #include "platform/trace.h"
 
@@ -65,6 +66,7 @@ void FieldTest::SetUp() {
     w.mintBusy = 1;
     Manage_Init(w.Form, w.Pic);
     Event_Init();
+    frmFile().blnLoaded = false;  // a test may have painted over the sheets
     Map_Init();
     gintGameState = 5;
 
