@@ -21,6 +21,14 @@ void Event_Staff_Roll(vb::Integer kind, vb::Single x, vb::Single y) {
     (void)x;
     (void)y;
     if (kind != kInputRefresh) return;
+    // An ending line in the staff roll's own script comes back here through the dispatcher; a
+    // second roll inside the first would repeat itself until the stack runs out.
+    static bool running = false;
+    if (running) return;
+    struct Running {
+        Running() { running = true; }
+        ~Running() { running = false; }
+    } guard;
     gintLastChoice = 0;
     gintChoice = 0;
     Sys_Wait(vb::MulLng(10, glngFrameTime));

@@ -195,6 +195,20 @@ TEST_F(EndScreens, StaffRollPlaysItsScriptAndPicturesThenStateFourteenAndTheNext
     EXPECT_TRUE(Has(Take(), "quit"));
 }
 
+TEST_F(EndScreens, AnEndingLineInTheStaffRollScriptDoesNotStartTheStaffRollAgain) {
+    // The staff roll's own script names the ending: played once more it would call itself forever.
+    WriteTalk("[STAFF_MSG]\r\n1=Z\r\n2=S9\r\n3=E\r\n[END_MSG]\r\n1=おわり\r\n2=END\r\n");
+    for (std::uint32_t t = 5000; t < 200000; t += 5000) Click(t);
+    gintGameState = 12;
+    Take();
+    Event_Dispatch(kInputRefresh, 0, 0);
+    EXPECT_EQ(static_cast<vb::Long>(gintGameState), 14);
+    const auto trace = Take();
+    EXPECT_EQ(Starting(trace, "talk \"STAFF_MSG\"").size(), 1u);
+    EXPECT_TRUE(Has(trace, "sound 9"));  // the script went on after its ending line
+    EXPECT_TRUE(Boxes().empty());
+}
+
 TEST_F(EndScreens, DefeatScreenQuitsOnAClickOnly) {
     gintGameState = 13;
     gintChoice = 2;
