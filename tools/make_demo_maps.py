@@ -296,7 +296,7 @@ SCREENS[("ONSHITSU", 1)] = dict(
         inner("gllggggggggglg"),
         inner("gggggggggggggg"),
         inner("ggggyggggggygg"),
-        inner("gVgggggggggggg"),
+        inner("gVgggggggggASg"),
         inner("gggggggggggggg"),
         "__GGGGGGGvGGGGGGGG__",
         BLACK,
@@ -321,6 +321,9 @@ SCREENS[("ONSHITSU", 1)] = dict(
         "E:16:14:9:1:W:10:60",
         "E:17:7:16:4:T:12",
         "E:0:5:18:1:S",
+        "# the gardeners' shop of the greenhouse",
+        "E:0:16:18:1:U:3",
+        "E:0:15:18:1:U:3",
     ],
 )
 
@@ -343,7 +346,7 @@ SCREENS[("ONSHITSU", 2)] = dict(
         inner("ggyggggggggygg"),
         inner("gggggggggggggg"),
         inner("gllggggggggllg"),
-        inner("gggggggggggggg"),
+        inner("ggggggggggASgg"),
         inner("gggggggggggggg"),
         "__GGGGGGGvGGGGGGGG__",
         BLACK,
@@ -360,6 +363,9 @@ SCREENS[("ONSHITSU", 2)] = dict(
         "E:904:10:5:1:R:204:4",
         "F:19:5:8:E:f",
         "E:19:5:9:1:I:4:60",
+        "# a last shop before ローザ",
+        "E:0:15:18:1:U:4",
+        "E:0:14:18:1:U:4",
     ],
 )
 
