@@ -62,7 +62,8 @@ vb::Boolean Treasure(vb::Boolean added, const std::string& name, vb::Integer sou
         return vb::kFalse;
     }
     Event_Talk("IT_NOTGET", "");
-    flag = "0";  // stays live: it can be taken once there is room
+    // Stays live: it can be taken once there is room. (assign: GCC 12 warns falsely on = "0".)
+    flag.assign(1, '0');
     return vb::kTrue;
 }
 
@@ -187,7 +188,7 @@ vb::Boolean Map_Run_Event(const std::string& KIND, std::string& FLAG, const std:
     } else if (P2 == "Z") {
         gintGameState = 12;
         Event_Dispatch(kInputRefresh, 0, 0);
-        FLAG = "0";  // the ending can be seen again
+        FLAG.assign(1, '0');  // the ending can be seen again
     }
 
     if (vb::Val(FLAG) != 0) {
