@@ -44,6 +44,8 @@ private:
 };
 
 class Reader {
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
 public:
     explicit Reader(std::string_view bytes) : in_(bytes) {}
     vb::Integer Int() { return static_cast<vb::Integer>(static_cast<std::uint16_t>(Raw(2))); }
@@ -53,7 +55,13 @@ public:
         Need(n);
         std::string_view bytes = in_.substr(pos_, n);
         pos_ += n;
-        return vb::Cp932ToUtf8(bytes);
+        std::string text = vb::Cp932ToUtf8(bytes);
+        // Bytes that are no Shift-JIS mark a damaged or foreign file. Taken in, they would come
+        // back as U+FFFD, which no later save could write: the game could not be saved again.
+        if (text.find(kReplacement) != std::string::npos) {
+            vb::Raise(vb::kErrInvalidCall, "セーブデータの文字列が Shift-JIS ではありません（ファイルが壊れています）。");
+        }
+        return text;
     }
     template <typename A>
     void Ints(A& array) {

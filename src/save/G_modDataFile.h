@@ -27,6 +27,6 @@ vb::Boolean DataFile_Load(const std::string& In_strPath);
 // The record in the slot-file format. vb::Error when a text cannot be written in Shift-JIS or is
 // longer than 65535 bytes.
 std::string DataFile_Encode(const typGameData& In_udtData);
-// The record at the start of the bytes (later bytes ignored). vb::Error (input past end) when the
-// bytes end inside the record.
+// The record at the start of the bytes (later bytes ignored). vb::Error when the bytes end inside
+// the record (input past end) or a text is not Shift-JIS.
 typGameData DataFile_Decode(std::string_view In_bytes);

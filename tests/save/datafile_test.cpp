@@ -76,6 +76,19 @@ TEST(DataFileFormat, DecodeRefusesShortInputAndIgnoresTrailingBytes) {
     EXPECT_THROW((void)DataFile_Decode(longText), vb::Error);
 }
 
+TEST_F(SaveTest, TextThatIsNotShiftJisFailsToLoadAndKeepsTheGame) {
+    typGameData g;
+    g.udtProgress.strPlaceName = "村";
+    std::string bytes = DataFile_Encode(g);
+    bytes[2] = '\xFF';  // no Shift-JIS byte: the place name cannot be read, nor saved again
+    dir_.Write("save/4.dat", bytes);
+    gudtGame = FullRecord();
+    EXPECT_EQ(Manage_Load_Data(4), vb::kFalse);
+    EXPECT_EQ(gudtGame, FullRecord());
+    ASSERT_EQ(host().Messages().size(), 1u);
+    EXPECT_NE(host().Messages()[0].text.find("Shift-JIS"), std::string::npos);
+}
+
 TEST(DataFileFormat, TextsShiftJisCannotHoldAreErrors) {
     typGameData g;
     g.udtC1.strName = "ぞーぶ😀";
