@@ -85,7 +85,7 @@ TEST_F(Enemies, BlockedTriesTurnToTheSecondChoice) {
     EXPECT_EQ(mtypChar(1).intDir, 4);
     EXPECT_EQ(mtypChar(1).intPhase, 1);
     // Both ways walled: it stays, facing the second direction.
-    mstrMapCell(3)(5) = "W";
+    mstrMapCell(3)(5) = std::string(1, 'W');
     Enemy(2, 5, 6, 1, 3);
     vb::Rnd_Script({0.6f});
     Map_Move_Enemies();

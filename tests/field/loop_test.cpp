@@ -67,7 +67,7 @@ TEST_F(Loop, AStepTakesThreeDelaysAndLandsOnTheNextCell) {
     }
     // A step off the grid is refused like a wall.
     Place(1, 10);
-    mstrMapCell(1)(10) = ".";
+    mstrMapCell(1)(10) = std::string(1, '.');
     EXPECT_EQ(Map_Try_Step(0, 3), vb::kFalse);
 }
 
