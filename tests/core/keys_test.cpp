@@ -239,7 +239,7 @@ TEST_F(KeysTest, FieldKeysGoToTheFieldEvenWhileBusy) {
     // A screen of free cells with the player standing in the middle: an arrow starts a step.
     mstrTiles = {"a=0:0:0"};
     for (int x = 1; x <= kMapCells; ++x) {
-        for (int y = 1; y <= kMapCells; ++y) mstrMapCell(x)(y) = "a";
+        for (int y = 1; y <= kMapCells; ++y) mstrMapCell(x)(y).assign(1, 'a');  // not = "a": GCC 12 -Wrestrict
     }
     mblnScreenReady = vb::kTrue;
     const struct {
