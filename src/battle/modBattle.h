@@ -68,6 +68,8 @@ void Battle_Init();
 void Battle_Start(vb::Integer In_intEnemyNo);
 // Fills the slots from section "E_" & In_intEnemyNo of the enemy file. Errors reach the caller.
 void Battle_Load_Enemies(vb::Integer In_intEnemyNo);
+// Puts enemy e of the enemy table into slot k (1 to 3), alive, centred on its slot.
+void Battle_Place_Foe(int k, vb::Integer e);
 // Keeps the enemies' hit points and raises and the character within their limits.
 void Battle_Check_Limits();
 // The music of a group (BASIS MUSIC1 below 200, MUSIC2 below 400, MUSIC3 from 400).

@@ -39,6 +39,35 @@ vb::Integer Battle_Music_Of(vb::Integer In_intEnemyNo) {
     return ReadNumber("BASIS", key);
 }
 
+void Battle_Place_Foe(int k, vb::Integer e) {
+    const typEnemy& E = gudtEnemy(e);
+    typBattleEnemy& s = mudtFoe(k);
+    s.intPicNo = E.intPicNo;
+    s.intExtra1 = E.intExtra1;
+    s.intWidth = E.intWidth;
+    s.intHeight = E.intHeight;
+    s.lngHp = E.lngHp;
+    s.lngMhp = E.lngMhp;
+    s.lngAt = E.lngAt;
+    s.lngDf = E.lngDf;
+    s.strAct1 = E.strAct1;
+    s.intAct2 = E.intAct2;
+    s.strAct2 = E.strAct2;
+    s.intAct3 = E.intAct3;
+    s.strAct3 = E.strAct3;
+    s.intExp = E.intExp;
+    s.lngPom = E.lngPom;
+    s.intExtra2 = E.intExtra2;
+    s.intWeak = E.intWeak;
+    s.intStrong = E.intStrong;
+    s.strFoeName = E.strFoeName;
+    s.intScrX = vb::CInt(kSlotCentre[k - 1] - static_cast<double>(s.intWidth) / 2);
+    s.intScrY = vb::CInt(kSlotMiddle - static_cast<double>(s.intHeight) / 2);
+    s.blnAlive = vb::kTrue;
+    s.lngAtUp = 0;
+    s.lngDfUp = 0;
+}
+
 void Battle_Load_Enemies(vb::Integer In_intEnemyNo) {
     for (int k = 1; k <= 3; ++k) {
         typBattleEnemy& s = mudtFoe(k);
@@ -51,32 +80,7 @@ void Battle_Load_Enemies(vb::Integer In_intEnemyNo) {
     for (int k = 1; k <= 3; ++k) {
         const vb::Integer e = ReadNumber(section, "E_NO_" + vb::CStr(k));
         if (e == 0) continue;
-        const typEnemy& E = gudtEnemy(e);
-        typBattleEnemy& s = mudtFoe(k);
-        s.intPicNo = E.intPicNo;
-        s.intExtra1 = E.intExtra1;
-        s.intWidth = E.intWidth;
-        s.intHeight = E.intHeight;
-        s.lngHp = E.lngHp;
-        s.lngMhp = E.lngMhp;
-        s.lngAt = E.lngAt;
-        s.lngDf = E.lngDf;
-        s.strAct1 = E.strAct1;
-        s.intAct2 = E.intAct2;
-        s.strAct2 = E.strAct2;
-        s.intAct3 = E.intAct3;
-        s.strAct3 = E.strAct3;
-        s.intExp = E.intExp;
-        s.lngPom = E.lngPom;
-        s.intExtra2 = E.intExtra2;
-        s.intWeak = E.intWeak;
-        s.intStrong = E.intStrong;
-        s.strFoeName = E.strFoeName;
-        s.intScrX = vb::CInt(kSlotCentre[k - 1] - static_cast<double>(s.intWidth) / 2);
-        s.intScrY = vb::CInt(kSlotMiddle - static_cast<double>(s.intHeight) / 2);
-        s.blnAlive = vb::kTrue;
-        s.lngAtUp = 0;
-        s.lngDfUp = 0;
+        Battle_Place_Foe(k, e);
     }
 }
 

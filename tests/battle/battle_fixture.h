@@ -158,31 +158,10 @@ protected:
         e.lngPom = 5;
     }
 
-    // Puts table enemy e into slot k directly (as Battle_Load_Enemies does for a group).
+    // Puts table enemy e into a fresh slot k directly, as a group's set-up does.
     static void Place(int k, int e) {
-        typBattleEnemy& s = mudtFoe(k);
-        const typEnemy& E = gudtEnemy(e);
-        s = typBattleEnemy{};
-        s.strFoeName = E.strFoeName;
-        s.intPicNo = E.intPicNo;
-        s.intWidth = E.intWidth;
-        s.intHeight = E.intHeight;
-        s.intScrX = static_cast<vb::Integer>(72 + 138 * (k - 1) - E.intWidth / 2);
-        s.intScrY = static_cast<vb::Integer>(190 - E.intHeight / 2);
-        s.lngHp = E.lngHp;
-        s.lngMhp = E.lngMhp;
-        s.lngAt = E.lngAt;
-        s.lngDf = E.lngDf;
-        s.strAct1 = E.strAct1;
-        s.intAct2 = E.intAct2;
-        s.strAct2 = E.strAct2;
-        s.intAct3 = E.intAct3;
-        s.strAct3 = E.strAct3;
-        s.intExp = E.intExp;
-        s.lngPom = E.lngPom;
-        s.intWeak = E.intWeak;
-        s.intStrong = E.intStrong;
-        s.blnAlive = vb::kTrue;
+        mudtFoe(k) = typBattleEnemy{};
+        Battle_Place_Foe(k, static_cast<vb::Integer>(e));
     }
 
     static void ClearSlots() {
