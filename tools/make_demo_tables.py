@@ -99,7 +99,7 @@ ENEMIES = {
     12: (5012, 64, 56, 32, 14, 5, "毒針", 4, "連続毒針", 7, "いかくの羽音", 12, 22, COLD, NONE, "スズメバチ"),
     13: (5013, 80, 56, 30, 12, 6, "はね", 2, "毒りんぷん", 10, "りんぷん", 11, 20, HEAT, WIND, "ドクガ"),
     14: (5014, 104, 80, 60, 15, 10, "キバ", 1, "もうとっしん", 8, "あつい毛皮", 18, 35, PIERCE, BLUNT, "イノシシ"),
-    15: (5015, 120, 96, 200, 18, 12, "くちばし", 9, "ぴかぴか光線", 4, "カラスの大群", 100, 150, PIERCE, WIND, "クロウ"),
+    15: (5015, 120, 96, 110, 11, 12, "くちばし", 9, "ぴかぴか光線", 4, "カラスの大群", 100, 150, PIERCE, WIND, "クロウ"),
     # The greenhouse (request 3)
     16: (5016, 72, 96, 50, 18, 10, "とげ", 3, "しぼりとるつる", 8, "つるのよろい", 16, 20, SLASH, BLUNT, "いばらのつる"),
     17: (5017, 80, 80, 58, 19, 9, "とげの口", 3, "消化液", 6, "ひなたぼっこ", 18, 26, HEAT, COLD, "ハエトリソウ"),
@@ -132,7 +132,7 @@ GROUPS = {
     41: (0, 23, 0), 42: (24, 25, 24), 43: (23, 24, 23),
     # bosses (battle music 2)
     201: (0, 8, 0),      # モグ at the bottom of the well
-    202: (9, 15, 9),     # クロウ and two crows
+    202: (0, 15, 0),     # クロウ alone: with two crows beside it the fight was lost at any level met on the way
     203: (0, 21, 0),     # the guardian of the greenhouse
     204: (16, 22, 16),   # the thorns of sorrow
     # the master of the well (battle music 3), for those who go back after the story
