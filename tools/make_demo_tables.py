@@ -106,8 +106,8 @@ ENEMIES = {
     18: (5018, 64, 64, 44, 18, 18, "とげ", 1, "針ミサイル", 8, "とげのよろい", 17, 30, COLD, PIERCE, "サボテン"),
     19: (5019, 96, 56, 70, 18, 12, "のしかかり", 10, "ねばねば液", 5, "しめりけ", 20, 24, HEAT, BLUNT, "大ナメクジ"),
     20: (5020, 80, 64, 55, 21, 14, "ガラスのキバ", 10, "クモの糸", 4, "毒のキバ", 22, 32, BLUNT, SLASH, "ガラスグモ"),
-    21: (5021, 104, 120, 180, 24, 18, "いばらのムチ", 8, "とげのよろい", 4, "いばらの嵐", 60, 80, HEAT, SLASH, "いばらの番人"),
-    22: (5022, 128, 128, 340, 26, 16, "とげのムチ", 11, "さみしさのとげ", 3, "いのちを吸うつる", 150, 200, HEAT, SLASH, "かなしみのいばら"),
+    21: (5021, 104, 120, 120, 15, 18, "いばらのムチ", 8, "とげのよろい", 4, "いばらの嵐", 60, 80, HEAT, SLASH, "いばらの番人"),
+    22: (5022, 128, 128, 200, 17, 16, "とげのムチ", 11, "さみしさのとげ", 3, "いのちを吸うつる", 150, 200, HEAT, SLASH, "かなしみのいばら"),
     # The garden in full bloom (request 4)
     23: (5023, 96, 96, 90, 28, 15, "突風", 1, "つむじ風", 9, "花びらの嵐", 30, 40, EARTH, WIND, "春一番"),
     24: (5024, 56, 48, 40, 24, 10, "針", 7, "花粉", 2, "ぶんぶん攻撃", 20, 30, COLD, NONE, "ハナアブ"),
@@ -134,7 +134,7 @@ GROUPS = {
     201: (0, 8, 0),      # モグ at the bottom of the well
     202: (0, 15, 0),     # クロウ alone: with two crows beside it the fight was lost at any level met on the way
     203: (0, 21, 0),     # the guardian of the greenhouse
-    204: (16, 22, 16),   # the thorns of sorrow
+    204: (0, 22, 0),     # the thorns of sorrow, alone (with two vines beside them no level met on the way won)
     # the master of the well (battle music 3), for those who go back after the story
     401: (0, 26, 0),
 }
