@@ -134,25 +134,7 @@ def watering_can(d, x, y, s, tilt=0.0):
     arc(d, *P(0.1, -0.45), s * 0.35, s * 0.3, 180, 360, fill=INK, width=2)
 
 
-def haru_head(d, cx, cy, s):
-    """Haru's head as in the story's portrait: bobbed brown hair, a sprout hair clip."""
-    hair = (120, 74, 44)
-    ell(d, cx, cy - s * 0.05, s * 0.72, s * 0.7, hair)                              # hair back
-    ell(d, cx, cy + s * 0.1, s * 0.58, s * 0.55, SKIN)                              # face
-    poly(d, [(cx - s * 0.62, cy - s * 0.1), (cx - s * 0.5, cy - s * 0.5), (cx, cy - s * 0.66),
-             (cx + s * 0.5, cy - s * 0.5), (cx + s * 0.62, cy - s * 0.1), (cx + s * 0.3, cy - s * 0.22),
-             (cx + s * 0.1, cy - s * 0.12), (cx - s * 0.15, cy - s * 0.24), (cx - s * 0.4, cy - s * 0.14)],
-         hair, width=1.5)                                                            # bangs
-    line(d, [(cx + s * 0.1, cy - s * 0.68), (cx + s * 0.12, cy - s * 0.95)], fill=(70, 140, 60), width=s * 0.06)
-    ell(d, cx - s * 0.05, cy - s * 0.98, s * 0.17, s * 0.09, (120, 196, 90), width=1.5)
-    ell(d, cx + s * 0.3, cy - s * 1.0, s * 0.17, s * 0.09, (120, 196, 90), width=1.5)
-    ell(d, cx - s * 0.22, cy + s * 0.1, s * 0.07, s * 0.1, INK, outline=None)      # eyes
-    ell(d, cx + s * 0.22, cy + s * 0.1, s * 0.07, s * 0.1, INK, outline=None)
-    ell(d, cx - s * 0.2, cy + s * 0.06, s * 0.025, s * 0.03, (250, 250, 250), outline=None)
-    ell(d, cx + s * 0.24, cy + s * 0.06, s * 0.025, s * 0.03, (250, 250, 250), outline=None)
-    ell(d, cx - s * 0.38, cy + s * 0.3, s * 0.1, s * 0.06, (246, 160, 150), outline=None)
-    ell(d, cx + s * 0.38, cy + s * 0.3, s * 0.1, s * 0.06, (246, 160, 150), outline=None)
-    arc(d, cx, cy + s * 0.3, s * 0.14, s * 0.1, 15, 165, width=2)
+haru_head = sm.haru_head
 
 
 def haru_body(d, cx, top, s, lean=0.0, arm_up=False):

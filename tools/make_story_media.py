@@ -181,9 +181,14 @@ def draw_zove(d, cx, cy, s, sick=False):
 
 def draw_haru(d, cx, cy, s):
     """The apprentice: bobbed brown hair, a sprout hair clip, green overalls."""
-    hair = (120, 74, 44)
     ell(d, cx, cy + s * 1.2, s * 0.9, s * 0.55, (96, 160, 92))                     # overalls
     rect(d, cx - s * 0.35, cy + s * 0.72, cx + s * 0.35, cy + s * 1.1, (250, 236, 200), outline=INK, width=1.5)
+    haru_head(d, cx, cy, s)
+
+
+def haru_head(d, cx, cy, s):
+    """Haru's head: bobbed brown hair, a sprout hair clip (the battle poses draw it too)."""
+    hair = (120, 74, 44)
     ell(d, cx, cy - s * 0.05, s * 0.72, s * 0.7, hair)                              # hair back
     ell(d, cx, cy + s * 0.1, s * 0.58, s * 0.55, (252, 222, 196))                   # face
     poly(d, [(cx - s * 0.62, cy - s * 0.1), (cx - s * 0.5, cy - s * 0.5), (cx, cy - s * 0.66),
